@@ -1,0 +1,52 @@
+# Sourced by the project's scripts: a Wine prefix of the project's own under
+# the build folder, and an Xvfb display that the calling script starts and
+# stops itself.
+#   nel_wine_env BUILD_DIR   export WINEPREFIX, WINEARCH, WINEDEBUG
+#   nel_prefix               create the prefix once (wineboot)
+#   nel_xvfb_start           start Xvfb on a free display, export DISPLAY
+#   nel_xvfb_stop            stop that Xvfb and this prefix's wineserver
+
+nel_wine_env() {
+  export WINEARCH=win32
+  export WINEPREFIX="$1/wineprefix"
+  export WINEDEBUG=-all
+  # No Mono or Gecko download prompts in a prefix made for tests.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+nel_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine: creating prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w || true
+  fi
+}
+
+NEL_XVFB_PID=""
+nel_xvfb_start() {
+  local n
+  for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+      NEL_XVFB_PID=$!
+      export DISPLAY=":$n"
+      local i
+      for i in $(seq 1 50); do
+        [ -e "/tmp/.X11-unix/X$n" ] && return 0
+        kill -0 "$NEL_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
+      done
+    fi
+  done
+  echo "xvfb: could not start a display" >&2
+  return 1
+}
+
+nel_xvfb_stop() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$NEL_XVFB_PID" ]; then
+    kill "$NEL_XVFB_PID" 2>/dev/null || true
+    wait "$NEL_XVFB_PID" 2>/dev/null || true
+    NEL_XVFB_PID=""
+  fi
+}

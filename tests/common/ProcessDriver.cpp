@@ -1,0 +1,186 @@
+#include "ProcessDriver.h"
+#include "TestFiles.h"
+
+namespace NelTest {
+
+ChildProcess::~ChildProcess()
+{
+    if (!m_pi.hProcess)
+        return;
+    if (Running()) {
+        TerminateProcess(m_pi.hProcess, 255);
+        WaitForSingleObject(m_pi.hProcess, 5000);
+    }
+    CloseHandle(m_pi.hProcess);
+    CloseHandle(m_pi.hThread);
+}
+
+bool ChildProcess::Start(const std::wstring& exe, const std::wstring& args)
+{
+    std::wstring cmd = L"\"" + exe + L"\"";
+    if (!args.empty())
+        cmd += L" " + args;
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    std::vector<wchar_t> line(cmd.begin(), cmd.end());
+    line.push_back(0);
+    return CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &si, &m_pi) != FALSE;
+}
+
+bool ChildProcess::WaitExit(DWORD timeoutMs, DWORD* exitCode)
+{
+    if (WaitForSingleObject(m_pi.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        GetExitCodeProcess(m_pi.hProcess, exitCode);
+    return true;
+}
+
+bool ChildProcess::Running() const
+{
+    return m_pi.hProcess && WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+namespace {
+
+struct FindData {
+    DWORD pid;
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopWindow(HWND hwnd, LPARAM param)
+{
+    FindData* data = reinterpret_cast<FindData*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != data->pid || !IsWindowVisible(hwnd))
+        return TRUE;
+    if (data->className) {
+        wchar_t cls[256] = {};
+        GetClassNameW(hwnd, cls, 256);
+        if (lstrcmpiW(cls, data->className) != 0)
+            return TRUE;
+    }
+    data->found.push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<HWND> TopWindows(DWORD pid, const wchar_t* className)
+{
+    FindData data = {pid, className, {}};
+    EnumWindows(CollectTopWindow, reinterpret_cast<LPARAM>(&data));
+    return data.found;
+}
+
+HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    do {
+        std::vector<HWND> found = TopWindows(pid, className);
+        if (!found.empty())
+            return found.front();
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+std::wstring WindowText(HWND hwnd)
+{
+    wchar_t buf[2048] = {};
+    // WM_GETTEXT works across processes; GetWindowText would not read a
+    // control of another process.
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 2048, reinterpret_cast<LPARAM>(buf),
+                        SMTO_ABORTIFHUNG, 5000, nullptr);
+    return buf;
+}
+
+std::wstring MessageBoxText(HWND box)
+{
+    HWND text = GetDlgItem(box, 0xFFFF);
+    return text ? WindowText(text) : std::wstring();
+}
+
+namespace {
+
+BOOL CALLBACK FindIconStatic(HWND child, LPARAM param)
+{
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    LONG style = GetWindowLongW(child, GWL_STYLE);
+    if (lstrcmpiW(cls, L"Static") == 0 && (style & SS_TYPEMASK) == SS_ICON) {
+        *reinterpret_cast<HWND*>(param) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// 32-bit top-down DIB section of w by h pixels.
+HBITMAP CreateDib(HDC dc, int w, int h, DWORD** bits)
+{
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    return CreateDIBSection(dc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
+}
+
+} // namespace
+
+double MessageBoxIconMatch(HWND box, LPCWSTR systemIcon)
+{
+    HWND iconCtl = nullptr;
+    EnumChildWindows(box, FindIconStatic, reinterpret_cast<LPARAM>(&iconCtl));
+    if (!iconCtl)
+        return 0.0;
+    const int w = GetSystemMetrics(SM_CXICON), h = GetSystemMetrics(SM_CYICON);
+    RECT rc;
+    GetWindowRect(iconCtl, &rc);
+
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    DWORD* shot = nullptr;
+    DWORD* expect = nullptr;
+    HBITMAP shotBmp = CreateDib(screen, w, h, &shot);
+    HBITMAP expectBmp = CreateDib(screen, w, h, &expect);
+
+    HGDIOBJ old = SelectObject(mem, shotBmp);
+    BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
+    GdiFlush();
+    // Expected: the icon drawn on the box's background, taken from the
+    // captured corner (icon corners are transparent).
+    const DWORD background = shot[0] & 0xFFFFFF;
+    SelectObject(mem, expectBmp);
+    GdiFlush();
+    for (int i = 0; i < w * h; ++i)
+        expect[i] = background;
+    HICON icon = LoadIconW(nullptr, systemIcon);
+    DrawIconEx(mem, 0, 0, icon, w, h, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+
+    // Only the pixels the icon paints count.
+    int covered = 0, equal = 0;
+    for (int i = 0; i < w * h; ++i) {
+        if ((expect[i] & 0xFFFFFF) == background)
+            continue;
+        ++covered;
+        if ((shot[i] & 0xFFFFFF) == (expect[i] & 0xFFFFFF))
+            ++equal;
+    }
+    SelectObject(mem, old);
+    DeleteObject(shotBmp);
+    DeleteObject(expectBmp);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return covered ? static_cast<double>(equal) / covered : 0.0;
+}
+
+std::wstring BinFile(const std::wstring& name) { return ExeDir() + L"\\" + name; }
+
+} // namespace NelTest
