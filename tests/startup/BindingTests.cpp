@@ -20,8 +20,9 @@ protected:
     {
         std::wstring exe = m_dir / L"probe.exe";
         EXPECT_TRUE(CopyFileW(BinFile(L"BindingProbe.exe").c_str(), exe.c_str(), FALSE));
-        if (!nelWnd.empty())
+        if (!nelWnd.empty()) {
             EXPECT_TRUE(CopyFileW(nelWnd.c_str(), (m_dir / L"NelWnd.dll").c_str(), FALSE));
+        }
         return exe;
     }
 
