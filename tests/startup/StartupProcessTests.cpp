@@ -90,6 +90,7 @@ TEST_F(InstallerProcess, ProgramWithoutExtensionTakesInfoPathFromFolderDot)
     ASSERT_TRUE(p.Start(exe));
     HWND dlg = WaitForWindow(p.Pid(), kMainClass, kWait);
     ASSERT_NE(nullptr, dlg) << "main dialog did not appear";
+    EXPECT_EQ(std::wstring(L"おるばんでる カーソルインストーラ みに"), WindowText(dlg));
     CancelMainDialog(dlg);
     ExpectCleanExit(p);
 }
