@@ -20,6 +20,15 @@ nel_prefix() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+  # A crashing test program must end at once and fail its test, not wait
+  # for a person at Wine's crash dialog: no just-in-time debugger.
+  if [ ! -f "$WINEPREFIX/.nel-nodebugger" ]; then
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
+      /v Debugger /t REG_SZ /d '' /f >/dev/null 2>&1 &&
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      >/dev/null 2>&1 &&
+    touch "$WINEPREFIX/.nel-nodebugger"
+  fi
 }
 
 NEL_XVFB_PID=""

@@ -181,6 +181,17 @@ double MessageBoxIconMatch(HWND box, LPCWSTR systemIcon)
     return covered ? static_cast<double>(equal) / covered : 0.0;
 }
 
+double WaitForMessageBoxIcon(HWND box, LPCWSTR systemIcon, double threshold, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    double match = MessageBoxIconMatch(box, systemIcon);
+    while (match <= threshold && GetTickCount() - start < timeoutMs) {
+        Sleep(100);
+        match = MessageBoxIconMatch(box, systemIcon);
+    }
+    return match;
+}
+
 std::wstring BinFile(const std::wstring& name) { return ExeDir() + L"\\" + name; }
 
 } // namespace NelTest

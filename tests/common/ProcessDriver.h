@@ -42,6 +42,10 @@ std::wstring MessageBoxText(HWND box);
 // the screen. Reads the screen, so the box must be visible and uncovered.
 double MessageBoxIconMatch(HWND box, LPCWSTR systemIcon);
 
+// The same, polled until the match passes threshold or the time is up (a
+// box just shown may not have painted yet); returns the last match.
+double WaitForMessageBoxIcon(HWND box, LPCWSTR systemIcon, double threshold, DWORD timeoutMs);
+
 // A file of the folder the running test program lives in.
 std::wstring BinFile(const std::wstring& name);
 

@@ -35,7 +35,7 @@ protected:
         ASSERT_NE(nullptr, box) << "no system message box";
         EXPECT_EQ(std::wstring(L"probe text"), MessageBoxText(box));
         EXPECT_EQ(std::wstring(L"probe caption"), WindowText(box));
-        double q = MessageBoxIconMatch(box, IDI_QUESTION);
+        double q = WaitForMessageBoxIcon(box, IDI_QUESTION, 0.9, 5000);
         EXPECT_GT(q, 0.9) << "question icon match " << q;
         PostMessageW(box, WM_COMMAND, IDNO, 0);
         DWORD code = 0;

@@ -47,7 +47,7 @@ protected:
         ASSERT_NE(nullptr, box) << "no message box appeared";
         EXPECT_EQ(text, MessageBoxText(box));
         EXPECT_EQ(caption, WindowText(box));
-        double right = MessageBoxIconMatch(box, icon);
+        double right = WaitForMessageBoxIcon(box, icon, 0.9, 5000);
         double wrong = MessageBoxIconMatch(box, otherIcon);
         EXPECT_GT(right, 0.9) << "icon match " << right << " (other icon " << wrong << ")";
         EXPECT_LT(wrong, right);
@@ -134,7 +134,7 @@ TEST_F(InstallerProcess, SecondCopyWithSameMutexIsRefusedAndFirstGoesOn)
     EXPECT_EQ(0u, text.find(L"すでに「")) << testing::PrintToString(text);
     EXPECT_NE(std::wstring::npos, text.find(L"」のインストール作業中です。")) << testing::PrintToString(text);
     EXPECT_EQ(std::wstring(kErrorCaption), WindowText(box));
-    double info = MessageBoxIconMatch(box, IDI_INFORMATION);
+    double info = WaitForMessageBoxIcon(box, IDI_INFORMATION, 0.9, 5000);
     EXPECT_GT(info, 0.9) << "information icon match " << info;
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     ExpectCleanExit(second);
