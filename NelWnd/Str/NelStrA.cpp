@@ -6,7 +6,10 @@
 #define NELSTR_T char
 #define NELSTR_OTHER_T wchar_t
 #include "NelStrCore.inl"
-#include "NelStrResource.inl"
+#include "NelStrSearch.inl"
+#include "NelStrNumber.inl"
+#include "NelStrWidth.inl"
+#include "NelStrText.inl"
 
 CNelStrA& CNelStrA::operator=(char ch)
 {

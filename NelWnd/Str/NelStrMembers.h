@@ -55,10 +55,11 @@ public:
     void MakeLower();
     void MakeUpper();
 
-    // --- Resources ------------------------------------------------------
-    // String resource id of module inst (NULL: the running program's
-    // executable); 1 on success, 0 with the string unchanged on failure.
-    int LoadStr(UINT id, HINSTANCE inst);
+    // The members of each further concern, in files of their own.
+#include "NelStrMembersSearch.h"
+#include "NelStrMembersNumber.h"
+#include "NelStrMembersWidth.h"
+#include "NelStrMembersText.h"
 
 protected:
     void Init();

@@ -6,7 +6,10 @@
 #define NELSTR_T wchar_t
 #define NELSTR_OTHER_T char
 #include "NelStrCore.inl"
-#include "NelStrResource.inl"
+#include "NelStrSearch.inl"
+#include "NelStrNumber.inl"
+#include "NelStrWidth.inl"
+#include "NelStrText.inl"
 
 const char* CNelStrW::c()
 {

@@ -1,4 +1,4 @@
-// String resources: the body shared by CNelStrW and CNelStrA (compiled once
+// Text files, window text, string resources and the environment: the body shared by CNelStrW and CNelStrA (compiled once
 // per twin, see NelStrCore.inl).
 
 // Loads with a buffer that grows by 128 units until the text fits with two

@@ -1,0 +1,2 @@
+// Numbers and formatting: the body shared by CNelStrW and CNelStrA
+// (compiled once per twin, see NelStrCore.inl).

@@ -1,0 +1,2 @@
+// Searching, slicing and editing: the body shared by CNelStrW and CNelStrA
+// (compiled once per twin, see NelStrCore.inl).

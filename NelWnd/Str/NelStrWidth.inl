@@ -1,0 +1,2 @@
+// Japanese character-width conversion: the body shared by CNelStrW and CNelStrA
+// (compiled once per twin, see NelStrCore.inl).

@@ -1,0 +1,2 @@
+// Tables of the Japanese character-width conversion.
+#include "NelStrWidthTables.h"

@@ -1,0 +1,2 @@
+// Tables of the Japanese character-width conversion, shared by both twins.
+#pragma once
