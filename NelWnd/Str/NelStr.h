@@ -30,6 +30,12 @@ public:
     const char* c();
 
 #ifdef NEL_INSTALLER_BUILD
+    // Case-insensitive Find and PermStr of the installer's own build.
+    int FindNC(const wchar_t* s, int start = 0) const;
+    int PermStrNC(const wchar_t* find, const wchar_t* repl);
+#endif
+
+#ifdef NEL_INSTALLER_BUILD
     friend CNelStrW operator+(const CNelStrW& a, const CNelStrW& b);
     friend CNelStrW operator+(const CNelStrW& a, const wchar_t* b);
     friend CNelStrW operator+(const wchar_t* a, const CNelStrW& b);
