@@ -1,4 +1,8 @@
 #include "TaviCurMiniInstDlg.h"
+#include "InfoMacros.h"
+#include "InstallInfo.h"
+#include "NelPath.h"
+#include "NelWndBinding.h"
 #include "TaviGlobals.h"
 #include "resource.h"
 
@@ -21,7 +25,7 @@ void SetFontToTree(HWND hwnd, HFONT font)
 } // namespace
 
 CTaviCurMiniInstDlg::CTaviCurMiniInstDlg(HWND hWndParent)
-    : m_hWnd(nullptr), m_hWndParent(hWndParent)
+    : m_hWnd(nullptr), m_hWndParent(hWndParent), m_bUseDesign2(1)
 {
 }
 
@@ -55,14 +59,53 @@ INT_PTR CALLBACK CTaviCurMiniInstDlg::DlgProc(HWND hwnd, UINT msg, WPARAM wParam
 int CTaviCurMiniInstDlg::OnInit(HWND hwnd, LPARAM)
 {
     m_hWnd = hwnd;
+    m_bUseDesign2 = 1;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetFontToTree(hwnd, g_hDlgFont);
+    if (!CheckInfoFile()) {
+        EndDialog(hwnd, IDCANCEL);
+        return TRUE;
+    }
+    FillControls();
     return TRUE;
+}
+
+bool CTaviCurMiniInstDlg::CheckInfoFile()
+{
+    if (!ConfirmInfoFileVersion())
+        return false;
+    UINT missing = FindMissingRequiredKey();
+    if (missing) {
+        CNelStrW text, caption;
+        text.LoadStr(missing, g_hInstance);
+        caption.LoadStr(IDS_ERR_CAPTION, g_hInstance);
+        CallNelMsgBoxW(text.t(), caption.t(), MB_ICONERROR, nullptr, nullptr, nullptr);
+        return false;
+    }
+    return true;
 }
 
 int CTaviCurMiniInstDlg::OnCommand(WORD id)
 {
-    if (id == IDOK || id == IDCANCEL)
-        EndDialog(m_hWnd, id);
+    switch (id) {
+    case IDOK:
+        if (OnInstall())
+            EndDialog(m_hWnd, IDOK);
+        break;
+    case IDCANCEL:
+        EndDialog(m_hWnd, IDCANCEL);
+        break;
+    }
     return 0;
+}
+
+bool CTaviCurMiniInstDlg::CheckInfoFileStillPresent()
+{
+    if (NelFileExists(g_strInfoFile.t()))
+        return true;
+    CNelStrW text, caption;
+    text.LoadStr(IDS_INFO_FILE_VANISHED, g_hInstance);
+    caption.LoadStr(IDS_FATAL_CAPTION, g_hInstance);
+    CallNelMsgBoxW(text.t(), caption.t(), MB_ICONERROR, nullptr, nullptr, nullptr);
+    return false;
 }

@@ -1,0 +1,3 @@
+# Sources of NelWnd/HelpPopup (full paths).
+set(NELWND_HELPPOPUP_SOURCES
+)

@@ -1,0 +1,3 @@
+# Sources of NelWnd/XPBtn (full paths).
+set(NELWND_XPBTN_SOURCES
+)

@@ -1,0 +1,225 @@
+#include "Installation.h"
+#include "CursorRoles.h"
+#include "InfoMacros.h"
+#include "InstallInfo.h"
+#include "NelIni.h"
+#include "NelPath.h"
+#include "NelReg.h"
+#include "TaviGlobals.h"
+#include "resource.h"
+
+const wchar_t kUserCursorsKey[] = L"HKEY_CURRENT_USER\\Control Panel\\Cursors";
+const wchar_t kAllUsersCursorsKey[] =
+    L"HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Control Panel\\Cursors";
+
+namespace {
+
+CNelStrW FileKey(int n)
+{
+    CNelStrW key;
+    key.Format(L"File%d", n);
+    return key;
+}
+
+// A name the installer refuses to copy: the characters the file list may
+// not hold, or a name that would reach outside the install folder (a
+// drive or stream colon, a leading backslash or slash, a ".." component).
+// Subfolders inside the install folder stay allowed.
+bool IsInvalidFileName(const CNelStrW& name)
+{
+    const wchar_t* p = name.t();
+    if (wcspbrk(p, L"*?,:"))
+        return true;
+    if (p[0] == L'\\' || p[0] == L'/')
+        return true;
+    for (const wchar_t* part = p; *part;) {
+        size_t len = wcscspn(part, L"\\/");
+        if (len == 2 && part[0] == L'.' && part[1] == L'.')
+            return true;
+        part += len;
+        if (*part)
+            ++part;
+    }
+    return false;
+}
+
+FileListProblem Problem(UINT id, int n, const CNelStrW& name, const CNelStrW* source)
+{
+    FileListProblem problem = {id, CNelStrW()};
+    problem.message.LoadStr(id, g_hInstance);
+    CNelStrW number;
+    number.NumToStr(n);
+    problem.message.PermStr(L"|no|", number.t());
+    if (source)
+        problem.message.PermStr(L"|fp|", source->t());
+    problem.message.PermStr(L"|fn|", name.t());
+    return problem;
+}
+
+// Creates the subfolders a name such as sub\arrow.cur needs in the
+// install folder (the copy cannot create them itself).
+void CreateParentFolders(const CNelStrW& destination)
+{
+    int slash = destination.RFind(L'\\');
+    if (slash > 0) {
+        CNelStrW parent = destination.Left(slash);
+        if (!NelIsDirectory(parent.t()))
+            NelCreateDirTree(parent.t());
+    }
+}
+
+} // namespace
+
+FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder)
+{
+    for (int n = 0;; ++n) {
+        CNelStrW name;
+        if (!ReadInfoStr(L"InstallFiles", FileKey(n).t(), name)) {
+            if (n == 0) {
+                FileListProblem problem = {IDS_NO_INSTALL_FILES, CNelStrW()};
+                problem.message.LoadStr(IDS_NO_INSTALL_FILES, g_hInstance);
+                return problem;
+            }
+            return FileListProblem{0, CNelStrW()};
+        }
+        if (IsInvalidFileName(name))
+            return Problem(IDS_INVALID_FILE_NAME, n, name, nullptr);
+        CNelStrW source = sourceFolder + name;
+        if (!NelFileExists(source.t()))
+            return Problem(IDS_FILE_NOT_FOUND, n, name, &source);
+    }
+}
+
+bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder)
+{
+    bool allCopied = true;
+    CNelStrW name;
+    for (int n = 0; ReadInfoStr(L"InstallFiles", FileKey(n).t(), name); ++n) {
+        CNelStrW source = sourceFolder + name;
+        CNelStrW destination = installFolder + name;
+        CreateParentFolders(destination);
+        // A read-only or hidden copy of an earlier run must not block the copy.
+        SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_NORMAL);
+        if (CopyFileW(source.t(), destination.t(), FALSE)) {
+            SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_NORMAL);
+            SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_ARCHIVE);
+        } else {
+            allCopied = false;
+        }
+    }
+    return allCopied;
+}
+
+void BuildSchemeString(const wchar_t* number, const wchar_t* installFolder, CNelStrW& out,
+                       const wchar_t* infoFile)
+{
+    CNelStrW joined(L"");
+    for (int i = 0; i < kCursorRoleCount; ++i) {
+        if (i > 0)
+            joined += L",";
+        CNelStrW field;
+        ReadDesignFile(kCursorRoles[i].keyTemplate, number, installFolder, field, infoFile);
+        joined += field;
+    }
+    CNelStrW systemRoot(L"%SYSTEMROOT%");
+    systemRoot.ExpandEnvStr();
+    if (systemRoot.CompareNC(L"%SYSTEMROOT%") != 0)
+        joined.PermStrNC(systemRoot.t(), L"%SYSTEMROOT%");
+    out = joined;
+}
+
+bool WriteCursorRoleValue(const wchar_t* keyTemplate, const wchar_t* number,
+                          const wchar_t* valueName, const wchar_t* installFolder, DWORD type,
+                          const wchar_t* infoFile)
+{
+    CNelStrW path(kUserCursorsKey);
+    path += L"\\";
+    path += valueName;
+    CNelStrW file;
+    ReadDesignFile(keyTemplate, number, installFolder, file, infoFile);
+    return NelRegWrite(path.t(), file.t() ? file.t() : L"", type, KEY_WRITE) != FALSE;
+}
+
+bool WriteSchemeValue(const CNelStrW& keyPath, const CNelStrW& name, const CNelStrW& scheme,
+                      DWORD type)
+{
+    // The path ends in a backslash so that the parse gives the key alone;
+    // the scheme's name is then used as the value name exactly as typed.
+    CNelStrW subKey, unused;
+    HKEY root = NelRegParsePath((keyPath + L"\\").t(), subKey, unused);
+    if (!root)
+        return false;
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(root, subKey.t(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return false;
+    LONG result = NelRegSetValue(key, name.t(), scheme.t(), type);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS;
+}
+
+bool IsEndDlgUsed(const wchar_t* infoFile)
+{
+    CNelStrW use;
+    if (!NelIniGetStr(L"EndDlg", L"Use", use, infoFile))
+        return true;
+    use.Trim(L" ");
+    return use.CompareNC(L"No") != 0;
+}
+
+void ReadEndDlgTexts(CNelStrW& caption, CNelStrW& message, int& changeDN, const wchar_t* infoFile)
+{
+    if (!ReadInfoText(L"EndDlg", L"DlgTitle", caption)) {
+        caption.LoadStr(IDS_END_CAPTION, g_hInstance);
+        ExpandInfoMacros(caption);
+    }
+    if (!ReadInfoMultiLine(L"EndDlg", L"Mes", message)) {
+        message.LoadStr(IDS_END_MESSAGE, g_hInstance);
+        ExpandInfoMacros(message);
+    }
+    changeDN = NelIniGetInt(L"EndDlg", L"ChangeDN", changeDN, infoFile);
+}
+
+namespace {
+
+void SaveString(const wchar_t* key, const CNelStrW& value)
+{
+    CNelStrW path;
+    if (ReadInfoText(L"MainDlg", key, path))
+        NelRegWrite(path.t(), value.t() ? value.t() : L"", REG_SZ, KEY_WRITE);
+}
+
+} // namespace
+
+void SaveInstallChoices(const InstallChoices& choices)
+{
+    SaveString(L"InstallFolderKey", choices.folder);
+    SaveString(L"DesignName1Key", choices.name1);
+    if (choices.useDesign2)
+        SaveString(L"DesignName2Key", choices.name2);
+    CNelStrW path;
+    if (choices.locationVisible && ReadInfoText(L"MainDlg", L"LocationKey", path)) {
+        DWORD flag = choices.allUsers;
+        NelRegWriteDword(path.t(), &flag, KEY_WRITE);
+    }
+}
+
+void ApplyDesign(const wchar_t* number, const CNelStrW& name, const CNelStrW& installFolder,
+                 bool writeSchemeSource, int allUsers)
+{
+    for (int i = 0; i < kCursorRoleCount; ++i)
+        WriteCursorRoleValue(kCursorRoles[i].keyTemplate, number, kCursorRoles[i].valueName,
+                             installFolder.t(), REG_EXPAND_SZ, g_strInfoFile.t());
+    // The default value is the name the mouse settings show as current.
+    CNelStrW path(kUserCursorsKey);
+    path += L"\\%NULL%";
+    NelRegWrite(path.t(), name.t(), REG_SZ, KEY_WRITE);
+    if (writeSchemeSource) {
+        CNelStrW source(kUserCursorsKey);
+        source += L"\\Scheme Source";
+        DWORD value = allUsers == 1 ? 2 : 1;
+        NelRegWriteDword(source.t(), &value, KEY_WRITE);
+    }
+    // Not implemented everywhere (Wine refuses it); failure is not reported.
+    SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
+}

@@ -1,0 +1,66 @@
+// The steps of an installation that need no dialog: checking and copying
+// the [InstallFiles] list, the scheme strings, saving the user's choices
+// and applying a design as the current pointer set.
+#pragma once
+#include <windows.h>
+#include "Str/NelStr.h"
+
+// The current user's cursor key and the all-users one.
+extern const wchar_t kUserCursorsKey[];
+extern const wchar_t kAllUsersCursorsKey[];
+
+// Result of checking the file list before anything is touched.
+struct FileListProblem {
+    UINT messageId;    // 0 when the list is fine
+    CNelStrW message;  // the message with its placeholders filled in
+};
+
+// Checks every [InstallFiles] entry: at least File0, no "*", "?" or ",",
+// no name that leaves the install folder (a ".." component, a drive, a
+// leading backslash), and every source present in sourceFolder (which
+// ends in "\").
+FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder);
+
+// Copies every listed file from sourceFolder to installFolder (both end
+// in "\"), replacing read-only or hidden copies of an earlier run; goes on
+// after a failure. True when every copy succeeded.
+bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder);
+
+// The fifteen comma-separated file paths of design number, under the
+// install folder (ending in "\"); a folder inside the Windows folder is
+// written as %SYSTEMROOT%.
+void BuildSchemeString(const wchar_t* number, const wchar_t* installFolder, CNelStrW& out,
+                       const wchar_t* infoFile);
+
+// Sets one role value under the current user's cursor key to the design's
+// file (install folder + name) or to an empty string when it has none.
+bool WriteCursorRoleValue(const wchar_t* keyTemplate, const wchar_t* number,
+                          const wchar_t* valueName, const wchar_t* installFolder, DWORD type,
+                          const wchar_t* infoFile);
+
+// Writes the scheme value named name under the key keyPath (a registry
+// path string); the name is a value name as it stands, backslashes and all.
+bool WriteSchemeValue(const CNelStrW& keyPath, const CNelStrW& name, const CNelStrW& scheme,
+                      DWORD type);
+
+// False only when [EndDlg] Use, trimmed of spaces, is "No" in any case.
+bool IsEndDlgUsed(const wchar_t* infoFile);
+
+// The completion prompt's caption and question, and which design to apply.
+void ReadEndDlgTexts(CNelStrW& caption, CNelStrW& message, int& changeDN, const wchar_t* infoFile);
+
+// The choices saved when [MainDlg] SaveInstallData is "Yes".
+struct InstallChoices {
+    CNelStrW folder;  // trimmed, without a trailing backslash
+    CNelStrW name1, name2;
+    bool useDesign2;
+    bool locationVisible;
+    int allUsers;  // 1 or 0
+};
+void SaveInstallChoices(const InstallChoices& choices);
+
+// Makes design number the current pointer set: the fifteen role values,
+// the scheme name, "Scheme Source" when writeSchemeSource, and a request
+// to the system to reload the cursors.
+void ApplyDesign(const wchar_t* number, const CNelStrW& name, const CNelStrW& installFolder,
+                 bool writeSchemeSource, int allUsers);
