@@ -5,6 +5,7 @@
 // message with exit code 0.
 #include <windows.h>
 #include "DialogClass.h"
+#include "InfoMacros.h"
 #include "NelIni.h"
 #include "NelPath.h"
 #include "TaviCurMiniInstDlg.h"
@@ -38,12 +39,13 @@ bool PrepareInstall()
 
     CNelStrW mutexName;
     NelIniGetStr(L"CurInfo", L"MutexName", mutexName, g_strInfoFile.t());
+    ExpandInfoMacros(mutexName);
     switch (TakeInstanceMutex(mutexName)) {
     case kMutexFailed:
         ShowStartupError(IDS_CANNOT_START, IDS_FATAL_CAPTION, MB_ICONERROR);
         return false;
     case kMutexAlreadyRunning:
-        ShowStartupError(IDS_ALREADY_RUNNING, IDS_ERR_CAPTION, MB_ICONINFORMATION);
+        ShowStartupError(IDS_ALREADY_RUNNING, IDS_ERR_CAPTION, MB_ICONINFORMATION, true);
         return false;
     case kMutexTaken:
         break;

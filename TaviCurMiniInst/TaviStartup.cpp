@@ -1,4 +1,5 @@
 #include "TaviStartup.h"
+#include "InfoMacros.h"
 #include "TaviGlobals.h"
 #include "resource.h"
 
@@ -19,11 +20,13 @@ bool BuildInfoFilePath(const CNelStrW& programPath, CNelStrW& infoFile)
     return true;
 }
 
-void ShowStartupError(UINT textId, UINT captionId, UINT flags)
+void ShowStartupError(UINT textId, UINT captionId, UINT flags, bool expandMacros)
 {
     CNelStrW text, caption;
     text.LoadStr(textId, g_hInstance);
     caption.LoadStr(captionId, g_hInstance);
+    if (expandMacros)
+        ExpandInfoMacros(text);
     MessageBoxW(nullptr, text.t(), caption.t(), flags);
 }
 

@@ -10,7 +10,8 @@
 bool BuildInfoFilePath(const CNelStrW& programPath, CNelStrW& infoFile);
 
 // A start-up failure: the system message box (not NelWnd), no owner.
-void ShowStartupError(UINT textId, UINT captionId, UINT flags);
+// expandMacros: the text names install-info macros (%ProductName%).
+void ShowStartupError(UINT textId, UINT captionId, UINT flags, bool expandMacros = false);
 
 enum StartupMutexResult {
     kMutexTaken,          // we own it (or no name was given)
