@@ -58,7 +58,9 @@ void ExpandUserMacros(CNelStrW& text)
             CNelStrW name = text.Mid(openAt + 1, closeAt - openAt - 1);
             NelIniGetStr(L"Strings", name.t(), value, g_strInfoFile.t());
         }
-        result += text.Mid(pos, openAt - pos);
+        // Mid with a count of 0 would copy the whole rest of the text.
+        if (openAt > pos)
+            result += text.Mid(pos, openAt - pos);
         if (!value.IsEmpty())
             result += value;
         else

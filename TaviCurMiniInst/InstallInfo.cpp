@@ -84,10 +84,20 @@ void ReadDesignFile(const wchar_t* keyTemplate, const wchar_t* number, const wch
     }
 }
 
+int ReadInfoFileVersion()
+{
+    return ReadInfoInt(L"NelvoInfo", L"NelCMIFileVer", 100);
+}
+
+bool IsInfoFileVersionSupported(int version)
+{
+    return version <= 100;
+}
+
 bool ConfirmInfoFileVersion()
 {
-    int version = ReadInfoInt(L"NelvoInfo", L"NelCMIFileVer", 100);
-    if (version <= 100)
+    int version = ReadInfoFileVersion();
+    if (IsInfoFileVersionSupported(version))
         return true;
     CNelStrW text, caption;
     text.LoadStr(IDS_INFO_VERSION_TOO_NEW, g_hInstance);

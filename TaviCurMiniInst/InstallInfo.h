@@ -35,6 +35,11 @@ bool ReadIconSpec(const wchar_t* section, const wchar_t* key, CNelStrW& path, in
 void ReadDesignFile(const wchar_t* keyTemplate, const wchar_t* number, const wchar_t* folder,
                     CNelStrW& out, const wchar_t* infoFile);
 
+// [NelvoInfo] NelCMIFileVer (100 when missing), and whether this
+// installer handles that version without asking (100 or less).
+int ReadInfoFileVersion();
+bool IsInfoFileVersionSupported(int version);
+
 // The file-format version check: versions above 100 ask the user (message
 // 1018) whether to go on; true to go on.
 bool ConfirmInfoFileVersion();

@@ -21,28 +21,6 @@ CNelStrW FileKey(int n)
     return key;
 }
 
-// A name the installer refuses to copy: the characters the file list may
-// not hold, or a name that would reach outside the install folder (a
-// drive or stream colon, a leading backslash or slash, a ".." component).
-// Subfolders inside the install folder stay allowed.
-bool IsInvalidFileName(const CNelStrW& name)
-{
-    const wchar_t* p = name.t();
-    if (wcspbrk(p, L"*?,:"))
-        return true;
-    if (p[0] == L'\\' || p[0] == L'/')
-        return true;
-    for (const wchar_t* part = p; *part;) {
-        size_t len = wcscspn(part, L"\\/");
-        if (len == 2 && part[0] == L'.' && part[1] == L'.')
-            return true;
-        part += len;
-        if (*part)
-            ++part;
-    }
-    return false;
-}
-
 FileListProblem Problem(UINT id, int n, const CNelStrW& name, const CNelStrW* source)
 {
     FileListProblem problem = {id, CNelStrW()};
@@ -70,6 +48,26 @@ void CreateParentFolders(const CNelStrW& destination)
 
 } // namespace
 
+// Subfolders inside the install folder stay allowed; a drive or stream
+// colon, a leading backslash or slash and a ".." component do not.
+bool IsInvalidInstallFileName(const CNelStrW& name)
+{
+    const wchar_t* p = name.t();
+    if (wcspbrk(p, L"*?,:"))
+        return true;
+    if (p[0] == L'\\' || p[0] == L'/')
+        return true;
+    for (const wchar_t* part = p; *part;) {
+        size_t len = wcscspn(part, L"\\/");
+        if (len == 2 && part[0] == L'.' && part[1] == L'.')
+            return true;
+        part += len;
+        if (*part)
+            ++part;
+    }
+    return false;
+}
+
 FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder)
 {
     for (int n = 0;; ++n) {
@@ -82,7 +80,7 @@ FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder)
             }
             return FileListProblem{0, CNelStrW()};
         }
-        if (IsInvalidFileName(name))
+        if (IsInvalidInstallFileName(name))
             return Problem(IDS_INVALID_FILE_NAME, n, name, nullptr);
         CNelStrW source = sourceFolder + name;
         if (!NelFileExists(source.t()))

@@ -21,6 +21,11 @@ struct FileListProblem {
 // ends in "\").
 FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder);
 
+// One [InstallFiles] value the installer refuses to copy (message 1029):
+// "*", "?", "," or ":" in it, or a name that would reach outside the
+// install folder.
+bool IsInvalidInstallFileName(const CNelStrW& name);
+
 // Copies every listed file from sourceFolder to installFolder (both end
 // in "\"), replacing read-only or hidden copies of an earlier run; goes on
 // after a failure. True when every copy succeeded.
