@@ -1,12 +1,17 @@
-// DemoDriver <installer.exe> <screenshot.bmp>
+// DemoDriver <installer.exe> <screenshot folder>
 //
-// Starts the installer the way a user would, reports the window it opens
-// (caption, controls, or a message box's text), saves a screenshot of the
-// screen, presses the window's OK button and reports how the installer
-// ended. Exit code 0 when a window appeared and the installer ended with 0.
+// Uses the installer the way a person would and reports what it sees: the
+// main dialog (screenshot main.bmp), the about dialog (about.bmp), a help
+// balloon (help.bmp), then OK, the completion question (question.bmp)
+// answered Yes, and finally what was installed: the files in the install
+// folder, the scheme values, the applied pointer values and the current
+// scheme name. Exit code 0 when the installer ended with 0 and the scheme
+// of the first design is registered.
 #include <windows.h>
 #include <cstdio>
 #include <string>
+#include <initializer_list>
+#include <vector>
 #include "ProcessDriver.h"
 
 using namespace NelTest;
@@ -77,14 +82,180 @@ bool SaveScreen(const std::wstring& path)
     return ok;
 }
 
+
+const wchar_t kMainClass[] = L"Orvandel_TaviCurMiniInst";
+const wchar_t kCursorsKey[] = L"Control Panel\\Cursors";
+
+// A visible top-level window of the process other than except, or NULL.
+HWND OtherWindow(DWORD pid, HWND except)
+{
+    for (HWND w : TopWindows(pid))
+        if (w != except)
+            return w;
+    return nullptr;
+}
+
+HWND WaitForOtherWindow(ChildProcess& p, HWND except, DWORD timeoutMs)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(100)) {
+        if (HWND w = OtherWindow(p.Pid(), except))
+            return w;
+        if (!p.Running())
+            break;
+    }
+    return nullptr;
+}
+
+std::wstring WithoutMnemonic(std::wstring text)
+{
+    for (size_t at; (at = text.find(L'&')) != std::wstring::npos;)
+        text.erase(at, 1);
+    return text;
+}
+
+struct ButtonSearch {
+    const wchar_t* word;
+    HWND found;
+};
+
+BOOL CALLBACK FindButtonByWord(HWND child, LPARAM param)
+{
+    ButtonSearch* search = reinterpret_cast<ButtonSearch*>(param);
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (lstrcmpiW(cls, L"Button") != 0 || !IsWindowVisible(child))
+        return TRUE;
+    if (WithoutMnemonic(WindowText(child)).find(search->word) != std::wstring::npos) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Presses the box's button whose caption holds one of the words, as a
+// click would (the box answers with the button's own result).
+bool PressButton(HWND box, std::initializer_list<const wchar_t*> words)
+{
+    for (const wchar_t* word : words) {
+        ButtonSearch search = {word, nullptr};
+        EnumChildWindows(box, FindButtonByWord, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            Print(L"pressed \"" + WindowText(search.found) + L"\"");
+            PostMessageW(box, WM_COMMAND,
+                         MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(search.found));
+            return true;
+        }
+    }
+    return false;
+}
+
+void Shot(const std::wstring& folder, const wchar_t* name)
+{
+    Sleep(800);  // let it paint
+    std::wstring path = folder + L"\\" + name;
+    Print(SaveScreen(path) ? L"screenshot: " + path : L"screenshot failed: " + path);
+}
+
+void ShowAbout(ChildProcess& p, HWND dlg, const std::wstring& shots)
+{
+    PostMessageW(dlg, WM_SYSCOMMAND, 16, 0);
+    HWND about = WaitForOtherWindow(p, dlg, 10000);
+    if (!about) {
+        Print(L"about dialog: did not open");
+        return;
+    }
+    Print(L"about dialog: \"" + WindowText(about) + L"\"");
+    EnumChildWindows(about, PrintControl, 0);
+    Shot(shots, L"about.bmp");
+    PostMessageW(about, WM_COMMAND, IDOK, 0);
+    for (DWORD start = GetTickCount(); IsWindow(about) && GetTickCount() - start < 5000;)
+        Sleep(100);
+}
+
+// Right click on the folder box: the dialog shows that control's help.
+void ShowHelp(ChildProcess& p, HWND dlg, const std::wstring& shots)
+{
+    HWND edit = GetDlgItem(dlg, 1001);
+    RECT rc;
+    GetWindowRect(edit, &rc);
+    PostMessageW(dlg, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit),
+                 MAKELPARAM(rc.left + 10, rc.top + 5));
+    HWND balloon = WaitForOtherWindow(p, dlg, 5000);
+    if (!balloon) {
+        Print(L"help balloon: none shown (no NelWnd.dll help popup)");
+        return;
+    }
+    Print(L"help balloon shown");
+    Shot(shots, L"help.bmp");
+    PostMessageW(balloon, WM_KEYDOWN, VK_ESCAPE, 0);
+    for (DWORD start = GetTickCount(); IsWindow(balloon) && GetTickCount() - start < 3000;)
+        Sleep(100);
+    if (IsWindow(balloon))
+        PostMessageW(balloon, WM_CLOSE, 0, 0);
+}
+
+BOOL CALLBACK PrintStatic(HWND child, LPARAM)
+{
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    std::wstring text = WindowText(child);
+    if (lstrcmpiW(cls, L"Static") == 0 && IsWindowVisible(child) && !text.empty())
+        Print(L"    " + text);
+    return TRUE;
+}
+
+std::wstring RegString(HKEY root, const wchar_t* key, const wchar_t* value)
+{
+    wchar_t data[4096] = {};
+    DWORD size = sizeof(data) - sizeof(wchar_t), type = 0;
+    HKEY h = nullptr;
+    if (RegOpenKeyExW(root, key, 0, KEY_READ, &h) != ERROR_SUCCESS)
+        return L"(none)";
+    LONG result = RegQueryValueExW(h, value, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(h);
+    if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+        return L"(none)";
+    return data;
+}
+
+void ReportInstalled(const std::wstring& folder, const std::vector<std::wstring>& names)
+{
+    Print(L"installed files in " + folder + L":");
+    WIN32_FIND_DATAW fd;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &fd);
+    int count = 0;
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                Print(L"    " + std::wstring(fd.cFileName));
+                ++count;
+            }
+        } while (FindNextFileW(find, &fd));
+        FindClose(find);
+    }
+    Print(L"    (" + std::to_wstring(count) + L" files)");
+    std::wstring schemes = std::wstring(kCursorsKey) + L"\\Schemes";
+    for (const std::wstring& name : names)
+        Print(L"scheme \"" + name + L"\" = " + RegString(HKEY_CURRENT_USER, schemes.c_str(), name.c_str()));
+    const wchar_t* roles[] = {L"Arrow", L"Help", L"AppStarting", L"Wait", L"Crosshair",
+                              L"IBeam", L"NWPen", L"No", L"SizeNS", L"SizeWE", L"SizeNWSE",
+                              L"SizeNESW", L"SizeAll", L"UpArrow", L"Hand"};
+    Print(L"current pointer values:");
+    for (const wchar_t* role : roles)
+        Print(L"    " + std::wstring(role) + L" = " + RegString(HKEY_CURRENT_USER, kCursorsKey, role));
+    Print(L"current scheme name = " + RegString(HKEY_CURRENT_USER, kCursorsKey, nullptr));
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 3) {
-        Print(L"usage: DemoDriver <installer.exe> <screenshot.bmp>");
+        Print(L"usage: DemoDriver <installer.exe> <screenshot folder>");
         return 2;
     }
+    const std::wstring shots = argv[2];
     ChildProcess installer;
     if (!installer.Start(argv[1])) {
         Print(L"could not start " + std::wstring(argv[1]));
@@ -92,32 +263,55 @@ int wmain(int argc, wchar_t** argv)
     }
     Print(L"started " + std::wstring(argv[1]));
 
-    HWND shown = nullptr;
-    for (DWORD start = GetTickCount(); !shown && GetTickCount() - start < 20000; Sleep(100)) {
-        if (!(shown = WaitForWindow(installer.Pid(), L"Orvandel_TaviCurMiniInst", 0)))
-            shown = WaitForWindow(installer.Pid(), L"#32770", 0);
-        if (!installer.Running())
-            break;
-    }
-    if (!shown) {
-        DWORD code = 0;
-        installer.WaitExit(0, &code);
-        Print(L"no window appeared; installer exit code " + std::to_wstring(code));
+    HWND dlg = WaitForWindow(installer.Pid(), kMainClass, 20000);
+    if (!dlg) {
+        if (HWND box = OtherWindow(installer.Pid(), nullptr)) {
+            Print(L"message instead of the dialog: \"" + WindowText(box) + L"\"");
+            EnumChildWindows(box, PrintStatic, 0);
+            Shot(shots, L"message.bmp");
+        }
+        Print(L"the main dialog did not appear");
         return 1;
     }
-    Print(L"window: \"" + WindowText(shown) + L"\"");
-    EnumChildWindows(shown, PrintControl, 0);
+    Print(L"main dialog: \"" + WindowText(dlg) + L"\"");
+    EnumChildWindows(dlg, PrintControl, 0);
+    Shot(shots, L"main.bmp");
+    const std::wstring folder = WindowText(GetDlgItem(dlg, 1001));
+    std::vector<std::wstring> names = {WindowText(GetDlgItem(dlg, 1004))};
+    if (IsWindowVisible(GetDlgItem(dlg, 1005)))
+        names.push_back(WindowText(GetDlgItem(dlg, 1005)));
 
-    Sleep(1000);  // let it paint before the screenshot
-    Print(SaveScreen(argv[2]) ? L"screenshot: " + std::wstring(argv[2]) : L"screenshot failed");
+    ShowAbout(installer, dlg, shots);
+    ShowHelp(installer, dlg, shots);
 
-    PostMessageW(shown, WM_COMMAND, IDOK, 0);
+    PostMessageW(dlg, WM_COMMAND, IDOK, 0);
     Print(L"pressed OK");
+    bool asked = false;
+    for (DWORD start = GetTickCount(); installer.Running() && GetTickCount() - start < 60000;) {
+        HWND box = OtherWindow(installer.Pid(), dlg);
+        if (!box) {
+            Sleep(100);
+            continue;
+        }
+        Print(L"message: \"" + WindowText(box) + L"\"");
+        EnumChildWindows(box, PrintStatic, 0);
+        if (!asked) {
+            Shot(shots, L"question.bmp");
+            asked = true;
+        }
+        if (!PressButton(box, {L"はい", L"Yes", L"OK"}))
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        for (DWORD wait = GetTickCount(); IsWindow(box) && GetTickCount() - wait < 5000;)
+            Sleep(100);
+    }
     DWORD code = 0;
-    if (!installer.WaitExit(20000, &code)) {
+    if (!installer.WaitExit(5000, &code)) {
         Print(L"installer did not end; stopped");
         return 1;
     }
     Print(L"installer ended with exit code " + std::to_wstring(code));
-    return code == 0 ? 0 : 1;
+    ReportInstalled(folder, names);
+    std::wstring schemes = std::wstring(kCursorsKey) + L"\\Schemes";
+    bool registered = RegString(HKEY_CURRENT_USER, schemes.c_str(), names[0].c_str()) != L"(none)";
+    return code == 0 && registered ? 0 : 1;
 }
