@@ -1,0 +1,157 @@
+// "from-inf": the package written for each inf style, what is reported,
+// and that the written package passes "check".
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <algorithm>
+#include "CheckPackage.h"
+#include "InfSamples.h"
+#include "NelIni.h"
+#include "TestFiles.h"
+#include "ToolRun.h"
+
+using namespace CmiTest;
+
+namespace {
+
+const wchar_t* const kRoleKeys[15] = {
+    L"DN1_Arrow", L"DN1_Help",  L"DN1_Wait",  L"DN1_Busy",  L"DN1_Cross",
+    L"DN1_Beam",  L"DN1_Pen",   L"DN1_No",    L"DN1_Size4", L"DN1_Size3",
+    L"DN1_Size2", L"DN1_Size1", L"DN1_Move",  L"DN1_Up",    L"DN1_Hand"};
+
+std::wstring Ini(const std::wstring& file, const wchar_t* section, const wchar_t* key)
+{
+    CNelStrW value;
+    if (!NelIniGetStr(section, key, value, file.c_str()))
+        return L"<missing>";
+    return value.t() ? value.t() : L"";
+}
+
+std::vector<std::wstring> InstallFiles(const std::wstring& file)
+{
+    std::vector<std::wstring> names;
+    for (int n = 0;; ++n) {
+        std::wstring name = Ini(file, L"InstallFiles", (L"File" + std::to_wstring(n)).c_str());
+        if (name == L"<missing>" || name.empty())
+            return names;
+        names.push_back(name);
+    }
+}
+
+std::string P(const std::wstring& s)
+{
+    return testing::PrintToString(s);
+}
+
+class FromInf : public testing::TestWithParam<InfSample> {};
+
+TEST_P(FromInf, WritesThePackageTheInfDescribes)
+{
+    const InfSample& sample = GetParam();
+    NelTest::TempDir dir;
+    std::wstring src = dir / L"src", out = dir / L"out";
+    CreateDirectoryW(src.c_str(), nullptr);
+    std::wstring inf = WriteInfSample(sample, src);
+    ToolResult r = RunTool(L"from-inf " + Quote(inf) + L" " + Quote(out) + L" --lang en");
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(sample.remarks.empty() ? 0u : 1u, r.exitCode) << P(r.output);
+    for (const std::wstring& remark : sample.remarks)
+        EXPECT_FALSE(r.Find(L"", remark).empty()) << P(remark) << " in " << P(r.output);
+
+    std::wstring info = out + L"\\" + sample.scheme + L".nelcmi";
+    std::string bytes = ReadAllBytes(info);
+    ASSERT_GE(bytes.size(), 2u) << P(info);
+    EXPECT_EQ(std::string("\xFF\xFE"), bytes.substr(0, 2)) << "UTF-16LE mark expected";
+    EXPECT_EQ(sample.scheme, Ini(info, L"CurInfo", L"CurName"));
+    EXPECT_EQ(sample.scheme, Ini(info, L"CurInfo", L"ProductName"));
+    EXPECT_NE(L"<missing>", Ini(info, L"CurInfo", L"MutexName"));
+    EXPECT_EQ(sample.scheme, Ini(info, L"MainDlg", L"DN1CurName"));
+    EXPECT_EQ(sample.folder, Ini(info, L"MainDlg", L"DefInstallFolder"));
+
+    std::vector<std::wstring> files = InstallFiles(info), disk = sample.disk;
+    std::sort(files.begin(), files.end());
+    std::sort(disk.begin(), disk.end());
+    EXPECT_EQ(disk, files);
+    for (int i = 0; i < 15; ++i) {
+        std::wstring expected = sample.roles[i].empty() ? L"<missing>" : sample.roles[i];
+        EXPECT_EQ(expected, Ini(info, L"DesignList", kRoleKeys[i])) << P(kRoleKeys[i]);
+    }
+    for (const std::wstring& file : sample.disk)
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((out + L"\\" + file).c_str())) << P(file);
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES,
+              GetFileAttributesW((out + L"\\" + sample.scheme + L".exe").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((out + L"\\NelWnd.dll").c_str()));
+
+    // What the converter writes, the checker accepts (named by its installer).
+    ToolResult check = RunTool(L"check " + Quote(out + L"\\" + sample.scheme + L".exe") + L" --lang en");
+    EXPECT_EQ(0u, check.exitCode) << P(check.output);
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, FromInf, testing::ValuesIn(InfSamples()),
+                         [](const testing::TestParamInfo<InfSample>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(FromInfAbsent, ListedFileThatIsAbsentIsReportedAndNotInvented)
+{
+    const InfSample& sample = InfSamples()[0];
+    NelTest::TempDir dir;
+    std::wstring src = dir / L"src", out = dir / L"out";
+    CreateDirectoryW(src.c_str(), nullptr);
+    std::wstring inf = WriteInfSample(sample, src);
+    ASSERT_TRUE(DeleteFileW((src + L"\\Link Select.cur").c_str()));
+    ToolResult r = RunTool(L"from-inf " + Quote(inf) + L" " + Quote(out) + L" --lang en");
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(1u, r.exitCode) << P(r.output);
+    EXPECT_FALSE(r.Find(L"", L"listed file Link Select.cur does not exist beside the inf; left out").empty())
+        << P(r.output);
+    EXPECT_FALSE(r.Find(L"", L"DN1_Hand: file Link Select.cur is not in the package").empty())
+        << P(r.output);
+    std::wstring info = out + L"\\" + sample.scheme + L".nelcmi";
+    std::vector<std::wstring> files = InstallFiles(info);
+    EXPECT_EQ(4u, files.size());
+    EXPECT_EQ(files.end(), std::find(files.begin(), files.end(), L"Link Select.cur"));
+    EXPECT_EQ(L"<missing>", Ini(info, L"DesignList", L"DN1_Hand"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((out + L"\\Link Select.cur").c_str()));
+}
+
+TEST(FromInfFailures, UnreadableInfAndInfWithoutSchemeExitTwo)
+{
+    NelTest::TempDir dir;
+    ToolResult missing = RunTool(L"from-inf " + Quote(dir / L"none.inf") + L" " + Quote(dir / L"out") + L" --lang en");
+    ASSERT_TRUE(missing.finished);
+    EXPECT_EQ(2u, missing.exitCode);
+    EXPECT_EQ(0u, missing.output.find(L"cannot read ")) << P(missing.output);
+
+    ASSERT_TRUE(NelTest::WriteBytes(dir / L"plain.inf", "[Version]\r\nsignature=\"$CHICAGO$\"\r\n"));
+    ToolResult plain = RunTool(L"from-inf " + Quote(dir / L"plain.inf") + L" " + Quote(dir / L"out") + L" --lang en");
+    ASSERT_TRUE(plain.finished);
+    EXPECT_EQ(2u, plain.exitCode);
+    EXPECT_EQ(0u, plain.output.find(L"no AddReg line writes")) << P(plain.output);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((dir / L"out").c_str()));
+}
+
+} // namespace
+
+namespace {
+
+TEST(FromInfFolder, SchemeFolderUnlikeCopyFolderIsReportedAndCopyFolderUsed)
+{
+    NelTest::TempDir dir;
+    std::wstring out = dir / L"out";
+    ASSERT_TRUE(NelTest::WriteBytes(
+        dir / L"install.inf",
+        "[Version]\r\nsignature=\"$CHICAGO$\"\r\n[DefaultInstall]\r\nCopyFiles=Scheme.Cur\r\n"
+        "AddReg=Scheme.Reg\r\n[DestinationDirs]\r\nDefaultDestDir=10,Cursors\\Copied\r\n"
+        "[Scheme.Reg]\r\nHKCU,\"Control Panel\\Cursors\\Schemes\",\"Folder Test\",,"
+        "\"%10%\\Cursors\\Elsewhere\\a.cur,,,,,,,,,,,,,,\"\r\n[Scheme.Cur]\r\na.cur\r\n"));
+    ASSERT_TRUE(NelTest::WriteBytes(dir / L"a.cur", ValidCur()));
+    ToolResult r = RunTool(L"from-inf " + Quote(dir / L"install.inf") + L" " + Quote(out) + L" --lang en");
+    ASSERT_TRUE(r.finished);
+    EXPECT_EQ(1u, r.exitCode) << P(r.output);
+    EXPECT_FALSE(r.Find(L"the scheme names the folder ", L"\\Cursors\\Elsewhere").empty()) << P(r.output);
+    std::wstring info = out + L"\\Folder Test.nelcmi";
+    EXPECT_EQ(L"%WindowsFolder%\\Cursors\\Copied", Ini(info, L"MainDlg", L"DefInstallFolder"));
+    EXPECT_EQ(L"a.cur", Ini(info, L"DesignList", L"DN1_Arrow"));
+}
+
+} // namespace

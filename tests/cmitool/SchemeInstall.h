@@ -1,0 +1,59 @@
+// Installing a cursor scheme two ways under Wine and reading what each
+// registered: Wine's setupapi on the original inf, and the installer on
+// the converted package (OK in its main dialog, No to the completion
+// question). The registry values touched are put back afterwards.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+namespace CmiTest {
+
+// The values (not subkeys) of one HKCU key, restored on scope exit:
+// values added meanwhile are deleted, changed or deleted ones rewritten,
+// and a key that did not exist before is removed again.
+class UserValuesGuard {
+public:
+    explicit UserValuesGuard(const std::wstring& key);
+    ~UserValuesGuard();
+    UserValuesGuard(const UserValuesGuard&) = delete;
+    UserValuesGuard& operator=(const UserValuesGuard&) = delete;
+
+private:
+    struct Value {
+        std::wstring name;
+        DWORD type;
+        std::vector<BYTE> data;
+    };
+    static std::vector<Value> Read(const std::wstring& key);
+    std::wstring m_key;
+    bool m_existed;
+    std::vector<Value> m_values;
+};
+
+extern const wchar_t kSchemesKey[];   // HKCU, relative
+extern const wchar_t kCursorsKey[];
+
+// The scheme value name under HKCU's Schemes key: present, its type and
+// text (without the terminator).
+struct SchemeValue {
+    bool present = false;
+    DWORD type = REG_NONE;
+    std::wstring text;
+};
+SchemeValue ReadScheme(const std::wstring& name);
+void DeleteScheme(const std::wstring& name);
+
+// Runs setupapi's InstallHinfSection DefaultInstall on the inf; true when
+// it ended in time.
+bool InstallWithSetupapi(const std::wstring& infPath);
+
+// Runs the installer exe, presses OK, answers the completion question
+// with No; true when it ended in time. log receives the texts of the
+// boxes it showed.
+bool InstallWithInstaller(const std::wstring& exePath, std::wstring& log);
+
+std::wstring ExpandEnv(const std::wstring& text);
+std::vector<std::wstring> SplitFields(const std::wstring& text);
+
+} // namespace CmiTest

@@ -1,0 +1,26 @@
+// Runs NelCmiTool.exe as a process with its stdout redirected to a file
+// and returns what it printed (decoded from UTF-8) and its exit code.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace CmiTest {
+
+struct ToolResult {
+    bool finished = false;  // ended within the time limit
+    unsigned long exitCode = 0;
+    std::wstring output;    // CRLF line ends as printed
+    std::vector<std::wstring> Lines() const;
+    // The first line that starts with prefix and contains part; empty if none.
+    std::wstring Find(const std::wstring& prefix, const std::wstring& part) const;
+};
+
+ToolResult RunTool(const std::wstring& args);
+
+// Quotes one command-line argument.
+std::wstring Quote(const std::wstring& arg);
+
+std::wstring FromUtf8(const std::string& bytes);
+std::string ReadAllBytes(const std::wstring& path);
+
+} // namespace CmiTest

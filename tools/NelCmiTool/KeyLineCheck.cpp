@@ -1,0 +1,126 @@
+#include "KeyLineCheck.h"
+#include <map>
+#include <utility>
+#include "InfoSchema.h"
+#include "NelIni.h"
+#include "ToolText.h"
+
+namespace {
+
+bool StartsWithSpace(const std::wstring& s)
+{
+    return !s.empty() && (s[0] == L' ' || s[0] == L'\t');
+}
+
+bool EndsWithSpace(const std::wstring& s)
+{
+    return !s.empty() && (s.back() == L' ' || s.back() == L'\t');
+}
+
+bool IsKnownSection(const std::wstring& name)
+{
+    return SectionCaseMatch(name) == name && !name.empty();
+}
+
+void Add(Findings& findings, int line, const std::wstring& text)
+{
+    findings.push_back({line, false, text});
+}
+
+void CheckHeader(const InfoLine& line, Findings& findings)
+{
+    if (line.headerIndented)
+        Add(findings, line.number, Text(Msg::HeaderSpace, line.section));
+    std::wstring known = SectionCaseMatch(line.section);
+    if (!known.empty() && known != line.section)
+        Add(findings, line.number, Text(Msg::SectionCase, line.section, known));
+    size_t eq = line.afterHeader.find(L'=');
+    if (eq != std::wstring::npos) {
+        std::wstring key = TrimSpaces(line.afterHeader.substr(0, eq));
+        if (!key.empty())
+            Add(findings, line.number, Text(Msg::KeyOnHeader, key, line.section));
+    }
+}
+
+// A well-formed key line in a known section whose key is not one the
+// installer reads: wrong case, the wrong section, or a typing slip.
+void CheckUnknownKey(const InfoLine& line, Findings& findings)
+{
+    std::wstring caseMatch = KeyCaseMatch(line.owner, line.key);
+    if (!caseMatch.empty()) {
+        Add(findings, line.number, Text(Msg::KeyCase, line.key, caseMatch));
+        return;
+    }
+    std::wstring home = SectionOfKey(line.key);
+    if (!home.empty()) {
+        Add(findings, line.number, Text(Msg::KeyOutside, line.key, home, line.owner));
+        return;
+    }
+    std::wstring close = ClosestKey(line.owner, line.key);
+    if (!close.empty())
+        Add(findings, line.number, Text(Msg::KeyUnknownClose, line.key, line.owner, close));
+}
+
+} // namespace
+
+void CheckKeyLines(const InfoText& text, const std::wstring& infoPath, Findings& findings)
+{
+    std::map<std::pair<std::wstring, std::wstring>, int> firstLine;
+    bool headerIndented = false;
+    for (const InfoLine& line : text.lines) {
+        if (line.isHeader) {
+            CheckHeader(line, findings);
+            headerIndented = line.headerIndented;
+            continue;
+        }
+        if (!line.isKey)
+            continue;
+        if (!line.hasOwner) {
+            Add(findings, line.number, Text(Msg::KeyBeforeSections, line.key));
+            continue;
+        }
+        // Keys of an author's own section or of a header already reported
+        // as unreadable say nothing more.
+        if (!IsKnownSection(line.owner) || headerIndented)
+            continue;
+        if (StartsWithSpace(line.keyRaw)) {
+            Add(findings, line.number, Text(Msg::KeyLeadingSpace, line.key));
+            continue;
+        }
+        if (EndsWithSpace(line.keyRaw)) {
+            Add(findings, line.number, Text(Msg::KeySpaceBeforeEq, line.key));
+            continue;
+        }
+        if (!IsKnownKey(line.owner, line.key)) {
+            CheckUnknownKey(line, findings);
+            continue;
+        }
+        auto id = std::make_pair(line.owner, line.key);
+        auto seen = firstLine.find(id);
+        if (seen != firstLine.end()) {
+            Add(findings, line.number,
+                Text(Msg::KeyDuplicate, line.key, std::to_wstring(seen->second)));
+            continue;
+        }
+        firstLine[id] = line.number;
+        // Whatever else hides the line (an earlier section of the same
+        // name, a zero character), the installer's reader decides.
+        CNelStrW value;
+        std::wstring expected = line.value;
+        while (!expected.empty() && expected.back() == L'\r')
+            expected.pop_back();
+        bool found = NelIniGetStr(line.owner.c_str(), line.key.c_str(), value, infoPath.c_str());
+        std::wstring got = found && value.t() ? value.t() : L"";
+        if (!found || got != expected)
+            Add(findings, line.number, Text(Msg::KeyNotSeen, line.key, line.owner));
+    }
+}
+
+int LineOfKey(const InfoText& text, const std::wstring& section, const std::wstring& key)
+{
+    for (const InfoLine& line : text.lines)
+        if (line.isKey && line.hasOwner && line.owner == section && line.keyRaw == line.key &&
+            line.key == key)
+            return line.number;
+    return 0;
+}
