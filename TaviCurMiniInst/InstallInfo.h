@@ -25,7 +25,7 @@ bool InfoValueIs(const wchar_t* section, const wchar_t* key, const wchar_t* word
 // An integer key; defaultValue only when the key is missing.
 int ReadInfoInt(const wchar_t* section, const wchar_t* key, int defaultValue);
 
-// An icon spec "path,index", split at its last comma; false (outputs
+// An icon value "path,index", split at its last comma; false (outputs
 // untouched) when the value is missing or empty.
 bool ReadIconSpec(const wchar_t* section, const wchar_t* key, CNelStrW& path, int& index,
                   const wchar_t* infoFile);

@@ -18,7 +18,7 @@ public:
     // with OK, false when it stays open (after a message).
     bool OnInstall();
 
-    // Loads the image of an icon spec into image: ".cur" and ".ani" files
+    // Loads the image of an icon value into image: ".cur" and ".ani" files
     // as cursors (index = animation step, cursor to outCursor), any other
     // file's large icon number index (to outIcon). On success the control
     // is sized to the image. The about dialog uses it too.
