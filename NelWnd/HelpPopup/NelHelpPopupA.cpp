@@ -8,6 +8,7 @@
 #define NELHP_T char
 #define NELHP_CALLS NelHpAnsiCalls
 #include "NelHelpPopupMesCtl.inl"
+#include "NelHelpPopupUnder.inl"
 #include "NelHelpPopupWnd.inl"
 #include "NelHelpPopupInit.inl"
 #include "NelHelpPopupPlace.inl"

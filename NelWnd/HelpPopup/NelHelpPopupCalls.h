@@ -34,6 +34,10 @@ struct NelHpWideCalls {
         return DrawTextW(dc, text, -1, rect, format);
     }
     static HDC DisplayIC() { return CreateICW(L"DISPLAY", nullptr, nullptr, nullptr); }
+    // The window property that holds the screen under the popup.
+    static BOOL SetUnder(HWND hwnd, HBITMAP bmp) { return SetPropW(hwnd, L"NelHelpPopupUnder", bmp); }
+    static HBITMAP GetUnder(HWND hwnd) { return static_cast<HBITMAP>(GetPropW(hwnd, L"NelHelpPopupUnder")); }
+    static HBITMAP TakeUnder(HWND hwnd) { return static_cast<HBITMAP>(RemovePropW(hwnd, L"NelHelpPopupUnder")); }
     static BOOL MonitorInfo(HMONITOR monitor, MONITORINFO* info) { return GetMonitorInfoW(monitor, info); }
     static BOOL Version(VersionInfo* info) { return GetVersionExW(info); }
     static int FontInfo(HFONT font, LogFont* out) { return GetObjectW(font, sizeof(*out), out); }
@@ -72,6 +76,9 @@ struct NelHpAnsiCalls {
         return DrawTextA(dc, text, -1, rect, format);
     }
     static HDC DisplayIC() { return CreateICA("DISPLAY", nullptr, nullptr, nullptr); }
+    static BOOL SetUnder(HWND hwnd, HBITMAP bmp) { return SetPropA(hwnd, "NelHelpPopupUnder", bmp); }
+    static HBITMAP GetUnder(HWND hwnd) { return static_cast<HBITMAP>(GetPropA(hwnd, "NelHelpPopupUnder")); }
+    static HBITMAP TakeUnder(HWND hwnd) { return static_cast<HBITMAP>(RemovePropA(hwnd, "NelHelpPopupUnder")); }
     static BOOL MonitorInfo(HMONITOR monitor, MONITORINFO* info) { return GetMonitorInfoA(monitor, info); }
     static BOOL Version(VersionInfo* info) { return GetVersionExA(info); }
     static int FontInfo(HFONT font, LogFont* out) { return GetObjectA(font, sizeof(*out), out); }

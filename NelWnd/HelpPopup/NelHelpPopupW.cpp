@@ -8,6 +8,7 @@
 #define NELHP_T wchar_t
 #define NELHP_CALLS NelHpWideCalls
 #include "NelHelpPopupMesCtl.inl"
+#include "NelHelpPopupUnder.inl"
 #include "NelHelpPopupWnd.inl"
 #include "NelHelpPopupInit.inl"
 #include "NelHelpPopupPlace.inl"

@@ -106,6 +106,7 @@ int NELHP_SELF::ShowDlg(NELHP_DATA* data)
         return m_bClosing ? 1 : 0;
     }
     if (m_hWnd && IsWindow(m_hWnd)) {
+        NelHpCaptureUnder(m_hWnd);
         ShowWindow(m_hWnd, SW_SHOWNORMAL);
         RunLoop();
     }
@@ -167,8 +168,10 @@ INT_PTR CALLBACK NELHP_SELF::DlgProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM 
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hWnd, &ps);
-        if (dc)
+        if (dc) {
+            NelHpPaintUnder(hWnd, dc);
             self->OnPaint(dc);
+        }
         EndPaint(hWnd, &ps);
         return FALSE;
     }
@@ -244,6 +247,7 @@ int NELHP_SELF::OnDestroy()
         m_nResult = 1;
     }
     KillTimer(m_hWnd, NEL_HP_OWNER_TIMER);
+    NelHpReleaseUnder(m_hWnd);
     if (m_hPen)
         DeleteObject(m_hPen);
     // The system's COLOR_INFOBK brush is shared and must not be deleted.
