@@ -181,4 +181,110 @@ TEST(MsgBoxHelp, NoPopupWhenTheRecordIsSwitchedOffOrTheSlotHasNoText)
     }
 }
 
+// Sends a real F1 press (the key state the box reads must be down) while
+// the second button has the focus, and records where the popup opened.
+struct F1Seen {
+    bool focused = false;
+    bool shown = false;
+    RECT button = {};
+    RECT popup = {};
+};
+
+std::function<void(HWND)> F1OnSecondButton(F1Seen* seen)
+{
+    return [=](HWND box) {
+        HWND second = GetDlgItem(box, SlotId(2));
+        SetForegroundWindow(box);
+        PostMessageW(box, WM_NEXTDLGCTL, (WPARAM)second, TRUE);
+        GUITHREADINFO gui = {sizeof(gui)};
+        const DWORD thread = GetWindowThreadProcessId(box, nullptr);
+        for (int i = 0; i < 150 && !(GetGUIThreadInfo(thread, &gui) && gui.hwndFocus == second); ++i)
+            Sleep(20);
+        seen->focused = gui.hwndFocus == second;
+        // The pointer is far from the button, so a popup at the pointer
+        // cannot pass for one at the button.
+        SetCursorPos(5, 5);
+        GetWindowRect(second, &seen->button);
+        INPUT key[2] = {};
+        key[0].type = key[1].type = INPUT_KEYBOARD;
+        key[0].ki.wVk = key[1].ki.wVk = VK_F1;
+        key[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(1, &key[0], sizeof(INPUT));
+        HWND popup = WaitForPopup(3000);
+        SendInput(1, &key[1], sizeof(INPUT));
+        seen->shown = popup != nullptr;
+        if (popup) {
+            GetWindowRect(popup, &seen->popup);
+            PostMessageW(popup, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+            for (int i = 0; i < 150 && IsWindow(popup); ++i)
+                Sleep(20);
+        }
+        PressSlot(box, 1);
+    };
+}
+
+TEST(MsgBoxHelp, F1OnTheFocusedSecondButtonShowsItsHelpAtTheButtonsTopLeftCorner)
+{
+    tagNEL_MSGBOX_HELPDATAW help = {0x001, L"Yes help", L"Help of the No button", nullptr, nullptr, 0, 0,
+                                    nullptr};
+    const wchar_t* caption = L"MsgBoxHelp F1";
+    F1Seen seen;
+    RunResult r = RunBox([&] { return MsgBoxW(L"F1?", caption, MB_YESNO, nullptr, nullptr, &help); }, caption,
+                         F1OnSecondButton(&seen));
+    ASSERT_TRUE(r.found);
+    ASSERT_TRUE(seen.focused) << "the second button did not get the focus";
+    ASSERT_TRUE(seen.shown) << "F1 showed no help popup";
+    // The popup is centred on its anchor and half a cursor below it.
+    const int w = seen.popup.right - seen.popup.left;
+    EXPECT_EQ(seen.button.left - w / 2, seen.popup.left) << "button at x " << seen.button.left;
+    EXPECT_EQ(seen.button.top + GetSystemMetrics(SM_CYCURSOR) / 2, seen.popup.top)
+        << "button at y " << seen.button.top;
+    EXPECT_EQ(IDYES, r.result);
+}
+
+// Right clicks that must not open help, then one that must, so that the
+// absence is seen after the box has handled the earlier requests.
+TEST(MsgBoxHelp, CaptionBarMessageTextAndKeyboardRequestGetNoHelp)
+{
+    tagNEL_MSGBOX_HELPDATAW help = {0x001, L"Yes help", L"No help", nullptr, nullptr, 0, 0, nullptr};
+    const wchar_t* caption = L"MsgBoxHelp caption";
+    HWND firstPopup = nullptr;
+    RECT lastPopup = {};
+    POINT onButton = {};
+    RunResult r = RunBox(
+        [&] { return MsgBoxW(L"Right-click me?", caption, MB_YESNO, nullptr, nullptr, &help); }, caption,
+        [&](HWND box) {
+            RECT frame, text, button;
+            GetWindowRect(box, &frame);
+            GetWindowRect(GetDlgItem(box, 1004), &text);
+            GetWindowRect(GetDlgItem(box, SlotId(1)), &button);
+            const int captionY = frame.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION);
+            PostMessageW(box, WM_CONTEXTMENU, (WPARAM)box, MAKELPARAM((frame.left + frame.right) / 2, captionY));
+            PostMessageW(box, WM_CONTEXTMENU, (WPARAM)GetDlgItem(box, 1004),
+                         MAKELPARAM((text.left + text.right) / 2, (text.top + text.bottom) / 2));
+            // Shift+F10 on the focused button: the system's request names
+            // the button and has no position.
+            PostMessageW(box, WM_CONTEXTMENU, (WPARAM)GetDlgItem(box, SlotId(1)), MAKELPARAM(-1, -1));
+            onButton = POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+            PostMessageW(box, WM_CONTEXTMENU, (WPARAM)GetDlgItem(box, SlotId(1)),
+                         MAKELPARAM(onButton.x, onButton.y));
+            firstPopup = WaitForPopup(3000);
+            if (firstPopup) {
+                GetWindowRect(firstPopup, &lastPopup);
+                PostMessageW(firstPopup, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+                for (int i = 0; i < 150 && IsWindow(firstPopup); ++i)
+                    Sleep(20);
+            }
+            PressSlot(box, 2);
+        });
+    ASSERT_TRUE(r.found);
+    ASSERT_NE(nullptr, firstPopup) << "the right click on the button showed nothing";
+    // Help popups run one at a time, so the first one seen is the first
+    // one opened: it must be the button's, at the pointer.
+    const int w = lastPopup.right - lastPopup.left;
+    EXPECT_EQ(onButton.x - w / 2, lastPopup.left) << "a popup opened for an earlier request";
+    EXPECT_EQ(onButton.y + GetSystemMetrics(SM_CYCURSOR) / 2, lastPopup.top);
+    EXPECT_EQ(IDNO, r.result);
+}
+
 } // namespace
