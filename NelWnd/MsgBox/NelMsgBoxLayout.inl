@@ -5,7 +5,8 @@
 namespace {
 
 const UINT kMeasureFlags = DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_NOFULLWIDTHCHARBREAK;
-const UINT kWrapFlags = kMeasureFlags | DT_NOCLIP;
+// One run of text measured on one line.
+const UINT kRunFlags = DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX;
 const UINT kMoveFlags = SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
 
 const NELMB_T* TextOf(const NELMB_STR& s)
@@ -14,7 +15,34 @@ const NELMB_T* TextOf(const NELMB_STR& s)
     return s.t() ? s.t() : empty;
 }
 
+// The most text a box shows, in units: more than a screen holds. The wrap
+// measures a line once for every character added to it, and where the
+// system breaks lines itself a line can grow to the whole text, so an
+// unbounded text would keep the box from ever opening.
+const int kMaxShownUnits = 2048;
+
+// Cuts a longer text at a whole character and ends it with "...".
+void CapShownText(NELMB_STR& text)
+{
+    if (text.GetLength() <= kMaxShownUnits)
+        return;
+    const NELMB_T* p = text.t();
+    int keep = 0;
+    for (;;) {
+        const int n = MsgBoxCalls::UnitsOfChar(p + keep);
+        if (keep + n > kMaxShownUnits - 3)
+            break;
+        keep += n;
+    }
+    text = text.Left(keep);
+    const NELMB_T dots[4] = {'.', '.', '.', 0};
+    text += dots;
+}
+
 void MoveChild(HWND child, int x, int y, int cx, int cy) { SetWindowPos(child, nullptr, x, y, cx, cy, kMoveFlags); }
+
+// Where the system may break a line by itself.
+bool IsBreakOpportunity(NELMB_T c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // Moves the first character of rest to the end of line; its unit count.
 int MoveOneChar(NELMB_STR& rest, NELMB_STR& line)
@@ -75,6 +103,7 @@ int NELMB_SELF::OnInit(HWND hWnd, LPARAM)
 
     if (m_strText.IsEmpty())
         m_strText = " ";
+    CapShownText(m_strText);
 
     RECT text = start;
     if (HDC ic = MsgBoxCalls::CreateDisplayIC()) {
@@ -132,31 +161,41 @@ int NELMB_SELF::OnInit(HWND hWnd, LPARAM)
 // width, for text the system cannot break (Japanese without spaces).
 // text.bottom becomes the bottom of the text as it will be drawn and
 // text.right the client's right edge.
+//
+// The system breaks lines by itself at spaces, tabs and line feeds, so only
+// a run of text without such a break (a long word, or a Japanese sentence)
+// can overflow a line. The run being built is measured on one line after
+// every character; when it reaches the client width, a line break goes in
+// before the character that overflowed, and that character starts the
+// next line. Measuring only the current run, rather than the whole line
+// so far, keeps the work proportional to the length of the text: a long
+// text whose lines the system breaks itself would otherwise be measured
+// again in full for every character it has.
 void NELMB_SELF::WrapText(HDC ic, RECT& text, const RECT& client)
 {
     NELMB_STR rest(m_strText);
-    NELMB_STR line;
-    RECT measure = text;
-    measure.right = measure.left + 1;
-
-    int lastUnits = MoveOneChar(rest, line);
+    NELMB_STR run;
+    int lastUnits = MoveOneChar(rest, run);
     int index = 0; // position in m_strText of the last character moved
-    // Every line is measured after each character, the last one included,
-    // so that no character can push its line past the client width.
     for (;;) {
-        MsgBoxCalls::DrawStr(ic, TextOf(line), &measure, kWrapFlags);
-        if (measure.right >= client.right && line.GetLength() > lastUnits) {
-            const NELMB_T br[2] = {'\n', 0};
-            m_strText.Insert(index, br);
-            index += 1;
-            line = line.Mid(line.GetLength() - lastUnits);
-            SetRect(&measure, 0, 0, 1, 1);
-            continue; // measure the new line's first character
+        const NELMB_T last = TextOf(run)[run.GetLength() - lastUnits];
+        if (lastUnits == 1 && IsBreakOpportunity(last)) {
+            run.Empty();
+        } else {
+            RECT measure = {0, 0, 0, 0};
+            MsgBoxCalls::DrawStr(ic, TextOf(run), &measure, kRunFlags);
+            if (measure.right - measure.left >= client.right && run.GetLength() > lastUnits) {
+                const NELMB_T br[2] = {'\n', 0};
+                m_strText.Insert(index, br);
+                index += 1;
+                run = run.Mid(run.GetLength() - lastUnits);
+                continue; // measure the new line's first character
+            }
         }
         if (rest.IsEmpty())
             break;
         index += lastUnits;
-        lastUnits = MoveOneChar(rest, line);
+        lastUnits = MoveOneChar(rest, run);
     }
 
     // The height is that of the wrapped text drawn at the final width with

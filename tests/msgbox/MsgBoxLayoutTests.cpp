@@ -102,6 +102,45 @@ TEST(MsgBoxLayout, EnglishTextThatFitsIsNotTouchedByTheWrap)
     EXPECT_STREQ(text, box.m_strText.t());
 }
 
+// A text far longer than a screen holds (an install-info value gone wrong)
+// must not keep the box from opening: it is cut at a whole character.
+TEST(MsgBoxLayout, TextLongerThanAScreenIsCutSoTheBoxStillOpens)
+{
+    std::wstring huge;
+    while (huge.size() < 100000)
+        huge += L"word ";
+    CNelMsgBoxW wide(huge.c_str(), L"MsgBoxLayout huge", MB_OK, nullptr, nullptr, nullptr);
+    RunResult r = RunBox([&] { return wide.ShowWnd(); }, L"MsgBoxLayout huge", [](HWND b) { PressSlot(b, 1); });
+    ASSERT_TRUE(r.found) << "no box within the wait";
+    std::wstring shown;
+    for (const wchar_t* p = wide.m_strText.t(); *p; ++p)
+        if (*p != L'\n')
+            shown += *p;
+    EXPECT_EQ(2048u, shown.size());
+    EXPECT_EQ(L"...", shown.substr(shown.size() - 3));
+    EXPECT_EQ(0u, huge.compare(0, 2045, shown, 0, 2045)) << "the kept part differs from the text";
+    EXPECT_LE(r.view.window.bottom - r.view.window.top, GetSystemMetrics(SM_CYSCREEN) * 2)
+        << "the box is far taller than the screen";
+
+    // The ANSI box cuts between whole characters of a double-byte text.
+    std::string sjis;
+    while (sjis.size() < 5001)
+        sjis += GetACP() == 932 ? "\x83\x5C" : "ab";
+    sjis = "xy" + sjis; // a byte-wise cut would split a character
+    CNelMsgBoxA ansi(sjis.c_str(), "MsgBoxLayout huge ansi", MB_OK, nullptr, nullptr, nullptr);
+    r = RunBox([&] { return ansi.ShowWnd(); }, L"MsgBoxLayout huge ansi", [](HWND b) { PressSlot(b, 1); });
+    ASSERT_TRUE(r.found);
+    std::string cut; // the shown text without the breaks the wrap put in
+    for (const char* p = ansi.m_strText.t(); *p; ++p)
+        if (*p != '\n')
+            cut += *p;
+    ASSERT_GE(cut.size(), 2044u);
+    EXPECT_EQ("...", cut.substr(cut.size() - 3));
+    const size_t kept = cut.size() - 3;
+    EXPECT_EQ(GetACP() == 932 ? 2044u : 2045u, kept) << "cut inside a double-byte character";
+    EXPECT_TRUE(sjis.compare(0, kept, cut, 0, kept) == 0) << "the kept part differs from the text";
+}
+
 TEST(MsgBoxLayout, ButtonsAreAsWideAsTheWidestCaptionWithoutTheMnemonicMark)
 {
     // A large font makes the captions, not the template size, decide.

@@ -190,4 +190,24 @@ TEST(MsgBoxWrap, AnsiBoxBreaksShiftJisTextOnlyBetweenWholeCharacters)
     DeleteObject(font);
 }
 
+// A word longer than the client width (a deep path in a message) is broken
+// inside; the ordinary words around it are left to the system.
+TEST(MsgBoxWrap, OnlyARunWiderThanTheBoxIsBrokenNeverTheWordsAroundIt)
+{
+    std::wstring path = L"C:\\Cursors";
+    while (path.size() < 400)
+        path += L"\\folder" + std::to_wstring(path.size());
+    const std::wstring head = L"The file could not be copied to ";
+    const std::wstring text = head + path + L" so please check the folder and try again.";
+    CNelMsgBoxW box(text.c_str(), L"MsgBoxWrap run", MB_OK, nullptr, nullptr, nullptr);
+    RunResult r = RunBox([&] { return box.ShowWnd(); }, L"MsgBoxWrap run", [](HWND b) { PressSlot(b, 1); });
+    ASSERT_TRUE(r.found);
+    std::vector<size_t> breaks;
+    const std::wstring joined = WithoutBreaks(std::wstring(box.m_strText.t()), &breaks);
+    EXPECT_EQ(text, joined) << "the wrap may only insert line breaks";
+    ASSERT_FALSE(breaks.empty()) << "a " << path.size() << "-character path was left whole";
+    for (size_t at : breaks)
+        EXPECT_TRUE(at > head.size() && at < head.size() + path.size()) << "break at " << at << " outside the path";
+}
+
 } // namespace
