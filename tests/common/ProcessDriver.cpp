@@ -98,6 +98,47 @@ std::wstring WindowText(HWND hwnd)
     return buf;
 }
 
+namespace {
+
+std::wstring WithoutMnemonic(std::wstring text)
+{
+    for (size_t at; (at = text.find(L'&')) != std::wstring::npos;)
+        text.erase(at, 1);
+    return text;
+}
+
+struct ButtonSearch {
+    const wchar_t* word;
+    HWND found;
+};
+
+BOOL CALLBACK FindButtonByWord(HWND child, LPARAM param)
+{
+    ButtonSearch* search = reinterpret_cast<ButtonSearch*>(param);
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (lstrcmpiW(cls, L"Button") != 0 || !IsWindowVisible(child))
+        return TRUE;
+    if (WithoutMnemonic(WindowText(child)).find(search->word) != std::wstring::npos) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+HWND FindButtonWithWord(HWND box, std::initializer_list<const wchar_t*> words)
+{
+    for (const wchar_t* word : words) {
+        ButtonSearch search = {word, nullptr};
+        EnumChildWindows(box, FindButtonByWord, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+    }
+    return nullptr;
+}
+
 std::wstring MessageBoxText(HWND box)
 {
     HWND text = GetDlgItem(box, 0xFFFF);

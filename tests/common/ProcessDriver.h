@@ -3,6 +3,7 @@
 // a ChildProcess still running when it goes out of scope is terminated.
 #pragma once
 #include <windows.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,10 @@ std::vector<HWND> TopWindows(DWORD pid, const wchar_t* className = nullptr);
 HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD timeoutMs);
 
 std::wstring WindowText(HWND hwnd);
+
+// The first visible button of a box whose caption, without its "&"
+// mnemonic marks, holds one of the words (tried in order), or NULL.
+HWND FindButtonWithWord(HWND box, std::initializer_list<const wchar_t*> words);
 
 // The text of a system message box (its static with ID 0xFFFF).
 std::wstring MessageBoxText(HWND box);

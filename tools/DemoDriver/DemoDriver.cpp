@@ -13,21 +13,13 @@
 #include <initializer_list>
 #include <vector>
 #include "ProcessDriver.h"
+#include "Utf8Out.h"
 
 using namespace NelTest;
 
 namespace {
 
-void Print(const std::wstring& text)
-{
-    // UTF-8 on standard output, whatever the console's code page.
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string out(n, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, &out[0], n, nullptr, nullptr);
-    std::fputs(out.c_str(), stdout);
-    std::fputs("\n", stdout);
-    std::fflush(stdout);
-}
+void Print(const std::wstring& text) { PrintLine(text); }
 
 BOOL CALLBACK PrintControl(HWND child, LPARAM)
 {
@@ -106,48 +98,16 @@ HWND WaitForOtherWindow(ChildProcess& p, HWND except, DWORD timeoutMs)
     return nullptr;
 }
 
-std::wstring WithoutMnemonic(std::wstring text)
-{
-    for (size_t at; (at = text.find(L'&')) != std::wstring::npos;)
-        text.erase(at, 1);
-    return text;
-}
-
-struct ButtonSearch {
-    const wchar_t* word;
-    HWND found;
-};
-
-BOOL CALLBACK FindButtonByWord(HWND child, LPARAM param)
-{
-    ButtonSearch* search = reinterpret_cast<ButtonSearch*>(param);
-    wchar_t cls[32] = {};
-    GetClassNameW(child, cls, 32);
-    if (lstrcmpiW(cls, L"Button") != 0 || !IsWindowVisible(child))
-        return TRUE;
-    if (WithoutMnemonic(WindowText(child)).find(search->word) != std::wstring::npos) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Presses the box's button whose caption holds one of the words, as a
 // click would (the box answers with the button's own result).
 bool PressButton(HWND box, std::initializer_list<const wchar_t*> words)
 {
-    for (const wchar_t* word : words) {
-        ButtonSearch search = {word, nullptr};
-        EnumChildWindows(box, FindButtonByWord, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
-            Print(L"pressed \"" + WindowText(search.found) + L"\"");
-            PostMessageW(box, WM_COMMAND,
-                         MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED),
-                         reinterpret_cast<LPARAM>(search.found));
-            return true;
-        }
-    }
-    return false;
+    HWND button = FindButtonWithWord(box, words);
+    if (!button)
+        return false;
+    Print(L"pressed \"" + WindowText(button) + L"\"");
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return true;
 }
 
 void Shot(const std::wstring& folder, const wchar_t* name)
