@@ -1,0 +1,82 @@
+#include "RobustDriver.h"
+#include "ProcessDriver.h"
+
+using namespace NelTest;
+
+namespace Robust {
+
+namespace {
+
+const wchar_t kMainClass[] = L"Orvandel_TaviCurMiniInst";
+const int kFolderEdit = 1001;
+
+// The text shown in a box: its static controls (system box, NelWnd box).
+BOOL CALLBACK CollectStatic(HWND child, LPARAM param)
+{
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (lstrcmpiW(cls, L"Static") == 0 && IsWindowVisible(child)) {
+        std::wstring* out = reinterpret_cast<std::wstring*>(param);
+        const std::wstring text = WindowText(child);
+        if (!text.empty())
+            *out += (out->empty() ? L"" : L" ") + text;
+    }
+    return TRUE;
+}
+
+void Answer(HWND box, Outcome& out)
+{
+    std::wstring text;
+    EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&text));
+    out.boxes.push_back(WindowText(box) + L": " + text);
+    if (HWND button = FindButtonWithWord(box, {L"はい", L"Yes", L"OK"}))
+        PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), (LPARAM)button);
+    else
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < 3000;)
+        Sleep(20);
+    if (IsWindow(box))
+        PostMessageW(box, WM_CLOSE, 0, 0);
+}
+
+} // namespace
+
+Outcome RunInstaller(const std::wstring& exe, DWORD timeoutMs)
+{
+    Outcome out;
+    ChildProcess installer;
+    if (!installer.Start(exe))
+        return out;
+    out.started = true;
+    DWORD okAt = 0;
+    const DWORD start = GetTickCount();
+    while (installer.Running() && GetTickCount() - start < timeoutMs) {
+        HWND dlg = nullptr, box = nullptr;
+        for (HWND w : TopWindows(installer.Pid())) {
+            wchar_t cls[64] = {};
+            GetClassNameW(w, cls, 64);
+            if (lstrcmpW(cls, kMainClass) == 0)
+                dlg = w;
+            else if (!box)
+                box = w;
+        }
+        if (box) {
+            Answer(box, out);
+        } else if (dlg && !out.pressedOk) {
+            out.dialog = true;
+            out.folder = WindowText(GetDlgItem(dlg, kFolderEdit));
+            PostMessageW(dlg, WM_COMMAND, IDOK, 0);
+            out.pressedOk = true;
+            okAt = GetTickCount();
+        } else if (dlg && GetTickCount() - okAt > 3000) {
+            // OK was refused and its message answered: give up as a user would.
+            PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+            okAt = GetTickCount();
+        }
+        Sleep(50);
+    }
+    out.hung = !installer.WaitExit(2000, &out.exitCode);
+    return out;
+}
+
+} // namespace Robust
