@@ -5,30 +5,48 @@
 # Wine virtual desktop, and reports what it showed and how it ended.
 # Screenshots (main dialog, about dialog, help balloon, completion
 # question) are saved as PNG files in build/demo/.
+#
+#   scripts/demo.sh          headless, driven as described above
+#   scripts/demo.sh --show   the installer on your own display ($DISPLAY),
+#                            for a person to use; afterwards the script
+#                            prints the registered schemes and pointers
 set -euo pipefail
+show=0
+case "${1:-}" in
+  --show) show=1 ;;
+  "") ;;
+  *) echo "usage: scripts/demo.sh [--show]" >&2; exit 2 ;;
+esac
+if [ $show -eq 1 ] && [ -z "${DISPLAY:-}" ]; then
+  echo "demo: --show needs a display (DISPLAY is not set)" >&2
+  exit 2
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-export BUILD_DIR="$build"
-
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh" >/dev/null
-
 . "$root/scripts/wine-env.sh"
-nel_wine_env "$build"
-nel_xvfb_start
-trap nel_xvfb_stop EXIT
-nel_prefix
+nel_prepare "$root" quiet
+build=$BUILD_DIR
+if [ $show -eq 1 ]; then
+  nel_wine_env "$build"
+  nel_prefix
+else
+  nel_session "$build"
+fi
 
 demo="$build/demo"
 pkg="$demo/DemoSet"
 rm -rf "$demo"
-mkdir -p "$pkg"
-cp "$build/bin/TaviCurMiniInst.exe" "$pkg/DemoSet.exe"
-cp "$build/bin/NelWnd.dll" "$pkg/"
-cp -r "$root/samples/DemoSet/." "$pkg/"
+nel_demo_package "$root" "$build" "$pkg"
 
 echo "demo: package $pkg"
 status=0
+if [ $show -eq 1 ]; then
+  LC_ALL=${LC_ALL:-ja_JP.UTF-8} wine "$pkg/DemoSet.exe" || status=$?
+  wineserver -w
+  echo "demo: the installer ended with exit code $status"
+  wine reg query 'HKCU\Control Panel\Cursors\Schemes' 2>/dev/null | tr -d '\r' || true
+  wine reg query 'HKCU\Control Panel\Cursors' 2>/dev/null | tr -d '\r' | grep -v '^ *$' || true
+  exit $status
+fi
 LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 wine explorer /desktop=TaviDemo,800x600 \
   "$build/bin/DemoDriver.exe" "$(winepath -w "$pkg/DemoSet.exe")" "$(winepath -w "$demo")" \
   > "$demo/report.txt" 2>/dev/null || status=$?

@@ -4,16 +4,9 @@
 # (for example -R Ini).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$root/build}
-export BUILD_DIR="$build"
-
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh"
-
 . "$root/scripts/wine-env.sh"
-nel_wine_env "$build"
-nel_xvfb_start
-trap nel_xvfb_stop EXIT
-nel_prefix
+nel_prepare "$root"
+build=$BUILD_DIR
+nel_session "$build"
 
 ctest --test-dir "$build" --output-on-failure -j2 "$@"

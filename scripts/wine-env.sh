@@ -5,6 +5,14 @@
 #   nel_prefix               create the prefix once (wineboot)
 #   nel_xvfb_start           start Xvfb on a free display, export DISPLAY
 #   nel_xvfb_stop            stop that Xvfb and this prefix's wineserver
+#   nel_prepare ROOT [quiet] install what is missing and build into
+#                            $BUILD_DIR (default ROOT/build, exported)
+#   nel_demo_package ROOT BUILD_DIR FOLDER
+#                            lay out the demo set in FOLDER as an author
+#                            ships it: DemoSet.exe, NelWnd.dll, the
+#                            install-info file and the cursors
+#   nel_session BUILD_DIR    all of it: environment, a display stopped when
+#                            the script exits, and the prefix
 
 nel_wine_env() {
   export WINEARCH=win32
@@ -58,4 +66,29 @@ nel_xvfb_stop() {
     wait "$NEL_XVFB_PID" 2>/dev/null || true
     NEL_XVFB_PID=""
   fi
+}
+
+nel_session() {
+  nel_wine_env "$1"
+  nel_xvfb_start
+  trap nel_xvfb_stop EXIT
+  nel_prefix
+}
+
+nel_prepare() {
+  export BUILD_DIR="${BUILD_DIR:-$1/build}"
+  "$1/scripts/setup.sh"
+  if [ "${2:-}" = quiet ]; then
+    "$1/scripts/build.sh" >/dev/null
+  else
+    "$1/scripts/build.sh"
+  fi
+}
+
+nel_demo_package() {
+  rm -rf "$3"
+  mkdir -p "$3"
+  cp "$2/bin/TaviCurMiniInst.exe" "$3/DemoSet.exe"
+  cp "$2/bin/NelWnd.dll" "$3/"
+  cp -r "$1/samples/DemoSet/." "$3/"
 }
