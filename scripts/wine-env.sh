@@ -37,6 +37,13 @@ nel_prefix() {
       >/dev/null 2>&1 &&
     touch "$WINEPREFIX/.nel-nodebugger"
   fi
+  # There is no window manager on the private display. Windows that Wine
+  # hands to a window manager wait about 2 s for it on every close; windows
+  # Wine manages itself close at once.
+  if [ ! -f "$WINEPREFIX/.nel-unmanaged" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 &&
+    touch "$WINEPREFIX/.nel-unmanaged"
+  fi
 }
 
 NEL_XVFB_PID=""
