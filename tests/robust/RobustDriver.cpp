@@ -39,6 +39,28 @@ void Answer(HWND box, Outcome& out)
         PostMessageW(box, WM_CLOSE, 0, 0);
 }
 
+// Asks for the OK button's help as a right click would and closes the
+// balloon with Escape; true when a balloon appeared.
+bool ShowOkHelp(DWORD pid, HWND dlg)
+{
+    HWND ok = GetDlgItem(dlg, IDOK);
+    RECT rc;
+    GetWindowRect(ok, &rc);
+    PostMessageW(dlg, WM_CONTEXTMENU, (WPARAM)ok, MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2));
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(20)) {
+        for (HWND w : TopWindows(pid)) {
+            if (w == dlg || !(GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+                continue;
+            PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 1);
+            PostMessageW(w, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+            for (DWORD wait = GetTickCount(); IsWindow(w) && GetTickCount() - wait < 3000;)
+                Sleep(20);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 Outcome RunInstaller(const std::wstring& exe, DWORD timeoutMs)
@@ -64,6 +86,7 @@ Outcome RunInstaller(const std::wstring& exe, DWORD timeoutMs)
             Answer(box, out);
         } else if (dlg && !out.pressedOk) {
             out.dialog = true;
+            out.helpShown = ShowOkHelp(installer.Pid(), dlg);
             out.folder = WindowText(GetDlgItem(dlg, kFolderEdit));
             PostMessageW(dlg, WM_COMMAND, IDOK, 0);
             out.pressedOk = true;

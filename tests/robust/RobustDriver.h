@@ -1,7 +1,8 @@
 // Runs the installer once on the install-info file beside it, as an
-// impatient user would: OK on the main dialog as soon as it is up, the
-// first positive answer on every box (Yes, OK), Cancel when the dialog is
-// still there after its boxes. Every wait is bounded.
+// impatient user would: a right click on OK for its help balloon (closed
+// with Escape), then OK on the main dialog, the first positive answer on
+// every box (Yes, OK), Cancel when the dialog is still there after its
+// boxes. Every wait is bounded.
 #pragma once
 #include <windows.h>
 #include <string>
@@ -12,6 +13,7 @@ namespace Robust {
 struct Outcome {
     bool started = false;
     bool dialog = false;          // the main dialog appeared
+    bool helpShown = false;       // OK's help balloon appeared
     bool pressedOk = false;
     bool hung = false;            // still running at the time limit (then stopped)
     DWORD exitCode = 0;

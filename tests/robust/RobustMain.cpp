@@ -131,7 +131,7 @@ std::vector<std::wstring> AllowedPlaces(const std::wstring& infoFile, const Outc
 }
 
 struct Tally {
-    int tried = 0, dialogs = 0, stoppedByBox = 0, crashes = 0, hangs = 0, strayWrites = 0;
+    int tried = 0, dialogs = 0, helps = 0, stoppedByBox = 0, crashes = 0, hangs = 0, strayWrites = 0;
 };
 
 } // namespace
@@ -164,6 +164,7 @@ int wmain(int argc, wchar_t** argv)
 
         ++tally.tried;
         tally.dialogs += run.dialog;
+        tally.helps += run.helpShown;
         tally.stoppedByBox += !run.boxes.empty();
         tally.crashes += run.Crashed();
         tally.hangs += run.hung;
@@ -173,7 +174,7 @@ int wmain(int argc, wchar_t** argv)
             wchar_t code[16];
             wsprintfW(code, L"%08X", run.exitCode);
             Print(L"#" + std::to_wstring(i) + L" " + Widen(m.kind) + L" (" + std::to_wstring(m.bytes.size()) +
-                  L" bytes): " + (run.dialog ? L"dialog, " : L"") + std::to_wstring(run.boxes.size()) +
+                  L" bytes): " + (run.dialog ? L"dialog, " : L"") + (run.helpShown ? L"help, " : L"") + std::to_wstring(run.boxes.size()) +
                   L" box(es), " + (run.hung ? L"HUNG" : run.Crashed() ? L"CRASHED " + std::wstring(code)
                                                                        : L"exit " + std::wstring(code)));
             for (const std::wstring& b : run.boxes)
@@ -190,7 +191,8 @@ int wmain(int argc, wchar_t** argv)
     const int found = tally.crashes + tally.hangs + tally.strayWrites;
     Print(L"robust: " + std::to_wstring(tally.tried) + L" inputs (seed " + std::to_wstring(o.seed) + L", " +
           std::to_wstring(Kinds()) + L" kinds of damage): " + std::to_wstring(tally.dialogs) +
-          L" reached the dialog, " + std::to_wstring(tally.stoppedByBox) + L" showed a message; " +
+          L" reached the dialog (" + std::to_wstring(tally.helps) + L" showed OK's help), " +
+          std::to_wstring(tally.stoppedByBox) + L" showed a message; " +
           std::to_wstring(tally.crashes) + L" crashed, " + std::to_wstring(tally.hangs) + L" hung, " +
           std::to_wstring(tally.strayWrites) + L" wrote outside their places");
     if (found)
