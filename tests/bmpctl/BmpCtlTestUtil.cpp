@@ -1,40 +1,10 @@
 #include "BmpCtlTestUtil.h"
 #include <gtest/gtest.h>
+#include "SharedTestHost.h"
 
 namespace BmpCtlTest {
 
 namespace {
-
-const wchar_t kHostClass[] = L"BmpCtlTestHost";
-
-class SharedHostWindow : public ::testing::Environment {
-public:
-    static HWND Get()
-    {
-        if (!s_window) {
-            WNDCLASSW wc = {};
-            wc.lpfnWndProc = DefWindowProcW;
-            wc.hInstance = GetModuleHandleW(nullptr);
-            wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-            wc.lpszClassName = kHostClass;
-            RegisterClassW(&wc);
-            s_window = CreateWindowExW(0, kHostClass, L"BmpCtl host", WS_POPUP | WS_VISIBLE, 100, 100, 200, 200,
-                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        }
-        return s_window;
-    }
-    void TearDown() override
-    {
-        if (s_window)
-            DestroyWindow(s_window);
-        s_window = nullptr;
-    }
-
-private:
-    static HWND s_window;
-};
-HWND SharedHostWindow::s_window = nullptr;
-::testing::Environment* const kSharedHost = ::testing::AddGlobalTestEnvironment(new SharedHostWindow);
 
 void Put16(std::string& s, unsigned v) { s.append({char(v & 0xFF), char((v >> 8) & 0xFF)}); }
 void Put32(std::string& s, unsigned v)
@@ -47,7 +17,7 @@ void Put32(std::string& s, unsigned v)
 
 Host::Host(int id, int x)
 {
-    m_window = SharedHostWindow::Get();
+    m_window = NelTest::SharedTestHost(L"BmpCtlTestHost", DefWindowProcW, 200, 200);
     if (m_window)
         m_control = CreateWindowExW(0, L"STATIC", L"img", WS_CHILD | WS_VISIBLE, x, 10, 64, 64, m_window,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),

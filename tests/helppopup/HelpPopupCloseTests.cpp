@@ -131,7 +131,7 @@ TEST(HelpPopupClose, FirstReleaseOfAButtonHeldAtOpeningIsIgnored)
         POINT inside = cursor;
         ScreenToClient(popup, &inside);
         if (phase == 0) {
-            RECT r = WindowRect(popup);
+            RECT r = WindowRectOf(popup);
             underPointer = PtInRect(&r, cursor) != FALSE;
             BYTE up[256] = {};
             GetKeyboardState(up);

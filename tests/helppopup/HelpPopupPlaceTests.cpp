@@ -25,7 +25,7 @@ Shown ShowAndMeasure(const wchar_t* text, const POINT* pos, HFONT font = nullptr
         if (!popup)
             return false;
         shown.seen = true;
-        shown.rect = WindowRect(popup);
+        shown.rect = WindowRectOf(popup);
         shown.client = ClientRectOf(popup);
         PostKey(popup, VK_ESCAPE);
         return true;

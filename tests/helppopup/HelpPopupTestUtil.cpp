@@ -167,20 +167,6 @@ CNelHelpPopupMesCtlA* MesA(HWND popup)
     return reinterpret_cast<CNelHelpPopupMesCtlA*>(GetWindowLongPtrW(TextControl(popup), GWLP_USERDATA));
 }
 
-RECT WindowRect(HWND hwnd)
-{
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    return r;
-}
-
-RECT ClientRectOf(HWND hwnd)
-{
-    RECT r = {};
-    GetClientRect(hwnd, &r);
-    return r;
-}
-
 RECT WorkAreaAt(POINT pt)
 {
     MONITORINFO info = {};

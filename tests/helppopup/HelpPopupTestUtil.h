@@ -2,6 +2,7 @@
 // popup call blocks its thread in the popup's own message loop, so the
 // tests act from a thread timer that loop dispatches.
 #pragma once
+#include "WindowRects.h"
 #include <windows.h>
 #include <functional>
 #include <ostream>
@@ -11,6 +12,9 @@
 std::ostream& operator<<(std::ostream& os, const RECT& r);
 
 namespace HpTest {
+
+using NelTest::ClientRectOf;
+using NelTest::WindowRectOf;
 
 // The visible help popup of this thread (a dialog holding the text
 // control), or NULL.
@@ -66,8 +70,6 @@ HWND TextControl(HWND popup);
 CNelHelpPopupMesCtlW* MesW(HWND popup);
 CNelHelpPopupMesCtlA* MesA(HWND popup);
 
-RECT WindowRect(HWND hwnd);
-RECT ClientRectOf(HWND hwnd);
 // Work area of the monitor holding the point.
 RECT WorkAreaAt(POINT pt);
 

@@ -136,7 +136,7 @@ TEST(HelpPopupText, BothTwinsGiveTheSameBalloonForTheSameText)
         PopupDriver driver([&](HWND popup) {
             if (!popup)
                 return false;
-            rects[twin] = WindowRect(popup);
+            rects[twin] = WindowRectOf(popup);
             PostKey(popup, VK_ESCAPE);
             return true;
         });

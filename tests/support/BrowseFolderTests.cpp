@@ -2,6 +2,7 @@
 // finds the dialog while it runs modally, looks at it, and presses OK or
 // Cancel. Every wait is bounded by the driver's deadline.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <functional>
 #include <string>
@@ -18,6 +19,7 @@ const DWORD kDeadlineMs = 20000;
 // What the timer found and did.
 struct Driver {
     HWND owner = nullptr;
+    std::function<bool(HWND)> ready;   // the dialog has settled (none: at once)
     std::function<void(HWND)> inspect; // runs once on the open dialog
     WORD button = IDCANCEL;            // then pressed
     HWND dialog = nullptr;
@@ -61,6 +63,8 @@ VOID CALLBACK DriverTick(HWND, UINT, UINT_PTR, DWORD)
         d.dialog = found;
         return;
     }
+    if (d.ready && !d.ready(found))
+        return;
     if (d.inspect)
         d.inspect(found);
     d.pressed = true;
@@ -80,6 +84,33 @@ bool RunBrowse(Driver& driver, wchar_t* path, const BROWSEINFOW* tmpl, int root,
     return driver.pressed && !driver.timedOut;
 }
 
+BOOL CALLBACK FindTree(HWND hwnd, LPARAM param)
+{
+    wchar_t cls[32] = {};
+    GetClassNameW(hwnd, cls, 32);
+    if (lstrcmpW(cls, WC_TREEVIEWW) != 0)
+        return TRUE;
+    *reinterpret_cast<HWND*>(param) = hwnd;
+    return FALSE;
+}
+
+// The text of the folder tree's selected item.
+std::wstring SelectedFolder(HWND dlg)
+{
+    HWND tree = nullptr;
+    EnumChildWindows(dlg, FindTree, reinterpret_cast<LPARAM>(&tree));
+    HTREEITEM item = tree ? TreeView_GetSelection(tree) : nullptr;
+    wchar_t text[MAX_PATH] = {};
+    TVITEMW tv = {};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = text;
+    tv.cchTextMax = MAX_PATH;
+    if (!item || !TreeView_GetItem(tree, &tv))
+        return L"";
+    return text;
+}
+
 POINT Centre(const RECT& r)
 {
     return { (r.left + r.right) / 2, (r.top + r.bottom) / 2 };
@@ -92,12 +123,24 @@ protected:
 
 TEST_F(BrowseFolder, OkReturnsTheStartFolderOfADialogCentredWithoutHelpButton)
 {
-    NelTest::TempDir dir;
+    // A start folder right under the drive: the dialog reaches it in two
+    // steps, where the temporary folder lies below the profile's folders
+    // (some of them links to large trees that Wine lists slowly).
+    const std::wstring start = L"C:\\NelBrowseStart" + std::to_wstring(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryW(start.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    struct Remove {
+        std::wstring path;
+        ~Remove() { RemoveDirectoryW(path.c_str()); }
+    } remove{start};
     wchar_t path[MAX_PATH + 1] = {};
-    lstrcpynW(path, dir.Path().c_str(), MAX_PATH + 1);
+    lstrcpynW(path, start.c_str(), MAX_PATH + 1);
     Driver driver;
     driver.owner = m_owner.hwnd();
     driver.button = IDOK;
+    // The dialog walks down to the start folder after it shows; OK before
+    // it gets there would return a folder on the way.
+    const std::wstring leaf = start.substr(start.rfind(L'\\') + 1);
+    driver.ready = [&](HWND dlg) { return lstrcmpiW(SelectedFolder(dlg).c_str(), leaf.c_str()) == 0; };
     DWORD exStyle = WS_EX_CONTEXTHELP;
     RECT rect = {};
     driver.inspect = [&](HWND dlg) {
@@ -107,7 +150,7 @@ TEST_F(BrowseFolder, OkReturnsTheStartFolderOfADialogCentredWithoutHelpButton)
     BOOL result = FALSE;
     ASSERT_TRUE(RunBrowse(driver, path, nullptr, CSIDL_DRIVES, &result));
     EXPECT_TRUE(result);
-    EXPECT_EQ(0, lstrcmpiW(dir.Path().c_str(), path)) << Narrow(path);
+    EXPECT_EQ(0, lstrcmpiW(start.c_str(), path)) << Narrow(path);
     EXPECT_EQ(0u, exStyle & WS_EX_CONTEXTHELP);
     POINT dialogCentre = Centre(rect), ownerCentre = Centre(WindowRectOf(m_owner.hwnd()));
     EXPECT_LE(std::abs(dialogCentre.x - ownerCentre.x), 1) << rect;

@@ -173,20 +173,6 @@ int LineHeight(HFONT font)
     return tm.tmHeight;
 }
 
-RECT WindowRectOf(HWND hwnd)
-{
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    return r;
-}
-
-RECT ClientRectOf(HWND hwnd)
-{
-    RECT r = {};
-    GetClientRect(hwnd, &r);
-    return r;
-}
-
 RECT ChildRectOf(HWND child)
 {
     RECT r = WindowRectOf(child);

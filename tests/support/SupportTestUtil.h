@@ -2,6 +2,7 @@
 // windows of the tests' own class, and a font for measuring. Everything
 // here releases what it creates.
 #pragma once
+#include "WindowRects.h"
 #include <windows.h>
 #include <ostream>
 #include <string>
@@ -11,6 +12,9 @@
 std::ostream& operator<<(std::ostream& os, const RECT& r);
 
 namespace SupportTest {
+
+using NelTest::ClientRectOf;
+using NelTest::WindowRectOf;
 
 // UTF-8 copy of a wide text, for messages.
 std::string Narrow(const std::wstring& text);
@@ -89,8 +93,6 @@ SIZE TextExtent(HFONT font, const std::wstring& text);
 // Height of one line of font (tmHeight).
 int LineHeight(HFONT font);
 
-RECT WindowRectOf(HWND hwnd);
-RECT ClientRectOf(HWND hwnd);
 // The child's rectangle in its parent's client coordinates.
 RECT ChildRectOf(HWND child);
 

@@ -34,20 +34,6 @@ BOOL CALLBACK CountTestWindow(HWND hwnd, LPARAM count)
 
 RECT MakeRect(int x, int y, int cx, int cy) { return RECT{x, y, x + cx, y + cy}; }
 
-RECT WindowRectOf(HWND hwnd)
-{
-    RECT r = {};
-    GetWindowRect(hwnd, &r);
-    return r;
-}
-
-RECT ClientRectOf(HWND hwnd)
-{
-    RECT r = {};
-    GetClientRect(hwnd, &r);
-    return r;
-}
-
 RECT PrimaryWorkArea()
 {
     MONITORINFO info = {};

@@ -1,6 +1,7 @@
 // Windows, drawing surfaces and a GDI object count for the window and GDI
 // utility tests. Everything here releases what it creates.
 #pragma once
+#include "WindowRects.h"
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -12,8 +13,6 @@ std::ostream& operator<<(std::ostream& os, const RECT& r);
 namespace NelTest {
 
 RECT MakeRect(int x, int y, int cx, int cy);
-RECT WindowRectOf(HWND hwnd);
-RECT ClientRectOf(HWND hwnd);
 // Work area of the primary monitor and the desktop window's rectangle.
 RECT PrimaryWorkArea();
 RECT DesktopRect();

@@ -1,5 +1,6 @@
 #include "XPBtnTestUtil.h"
 #include <gtest/gtest.h>
+#include "SharedTestHost.h"
 
 namespace XPBtnTest {
 
@@ -111,8 +112,6 @@ Expected ExpectedFor(int state)
 
 namespace {
 
-const wchar_t kHostClass[] = L"XPBtnTestHost";
-
 LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_COMMAND) {
@@ -124,49 +123,11 @@ LRESULT CALLBACK HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-void RegisterHostClass()
-{
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = HostProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kHostClass;
-    RegisterClassW(&wc);  // a second registration fails harmlessly
-}
-
-// One host window for the whole program: under Wine without a window
-// manager every destruction of a top-level window waits two seconds for
-// the X server, so the tests share it and destroy only their buttons.
-class SharedHostWindow : public ::testing::Environment {
-public:
-    static HWND Get()
-    {
-        if (!s_window) {
-            RegisterHostClass();
-            s_window = CreateWindowExW(0, kHostClass, L"XPBtn host", WS_POPUP | WS_VISIBLE, 100, 100, 300, 150,
-                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        }
-        return s_window;
-    }
-    void TearDown() override
-    {
-        if (s_window)
-            DestroyWindow(s_window);
-        s_window = nullptr;
-    }
-
-private:
-    static HWND s_window;
-};
-HWND SharedHostWindow::s_window = nullptr;
-::testing::Environment* const kSharedHost = ::testing::AddGlobalTestEnvironment(new SharedHostWindow);
-
 } // namespace
 
 Host::Host(int buttonId, const wchar_t* caption, DWORD extraStyle)
 {
-    m_window = SharedHostWindow::Get();
+    m_window = NelTest::SharedTestHost(L"XPBtnTestHost", HostProc, 300, 150);
     if (!m_window)
         return;
     EnableWindow(m_window, TRUE);
