@@ -54,7 +54,7 @@ wineserver -w
 cat "$demo/report.txt"
 # The virtual desktop does not pass the driver's exit code on; its last
 # line does.
-if [ "$(tail -n 1 "$demo/report.txt")" != "result: success" ]; then
+if [ "$(tail -n 1 "$demo/report.txt" | tr -d '\r')" != "result: success" ]; then
   [ $status -ne 0 ] || status=1
 fi
 for bmp in "$demo"/*.bmp; do

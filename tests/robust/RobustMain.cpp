@@ -9,6 +9,7 @@
 // paths the file names. Prints how many inputs it tried and what it found;
 // exits 1 when anything crashed, hung or wrote where it must not.
 #include <windows.h>
+#include <shlwapi.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -130,6 +131,24 @@ std::vector<std::wstring> AllowedPlaces(const std::wstring& infoFile, const Outc
     return allowed;
 }
 
+const wchar_t kOwnKeyName[] = L"NelRobustRun";
+
+std::string Utf16(const std::wstring& text)
+{
+    std::string bytes;
+    for (wchar_t c : text) {
+        bytes += (char)(c & 0xFF);
+        bytes += (char)(c >> 8);
+    }
+    return bytes;
+}
+
+void ReplaceAll(std::string& bytes, const std::string& from, const std::string& to)
+{
+    for (size_t at = 0; (at = bytes.find(from, at)) != std::string::npos; at += to.size())
+        bytes.replace(at, from.size(), to);
+}
+
 struct Tally {
     int tried = 0, dialogs = 0, helps = 0, stoppedByBox = 0, crashes = 0, hangs = 0, strayWrites = 0;
 };
@@ -151,6 +170,10 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     // Only this run's failing inputs are kept.
+    // The saved choices of the damaged files go under a key of the run's
+    // own, removed at the end, so that the demo's saved choices in the same
+    // Wine prefix stay as they were.
+    ReplaceAll(base, Utf16(L"KurumiCursorWorks"), Utf16(kOwnKeyName));
     const std::wstring findings = ExeDir() + L"\\robust-findings";
     RemoveTree(findings);
     Tally tally;
@@ -188,6 +211,7 @@ int wmain(int argc, wchar_t** argv)
             WriteBytes(findings + L"\\input-" + std::to_wstring(i) + L".nelcmi", m.bytes);
         }
     }
+    SHDeleteKeyW(HKEY_CURRENT_USER, (std::wstring(L"Software\\") + kOwnKeyName).c_str());
     const int found = tally.crashes + tally.hangs + tally.strayWrites;
     Print(L"robust: " + std::to_wstring(tally.tried) + L" inputs (seed " + std::to_wstring(o.seed) + L", " +
           std::to_wstring(Kinds()) + L" kinds of damage): " + std::to_wstring(tally.dialogs) +
