@@ -14,6 +14,7 @@
 #include <vector>
 #include "BenchFigures.h"
 #include "InfWriter.h"
+#include "InstallFileList.h"
 #include "InstallFolder.h"
 #include "InstallerRun.h"
 #include "NelIni.h"
@@ -93,7 +94,7 @@ int wmain(int argc, wchar_t** argv)
     pkg.exe = pkg.folder + L"\\DemoSet.exe";
     pkg.infoFile = pkg.folder + L"\\DemoSet.nelcmi";
     pkg.inf = pkg.folder + L"\\DemoSet-setupapi.inf";
-    pkg.names = ReadInstallFileNames(pkg.infoFile);
+    pkg.names = NelTest::ReadInstallFileList(pkg.infoFile);
     std::wstring choicesKey = SavedChoicesKey(pkg.infoFile);
     pkg.keys = {L"Control Panel\\Cursors\\Schemes", L"Control Panel\\Cursors"};
     if (!choicesKey.empty())

@@ -1,6 +1,5 @@
 #include "InstallFolder.h"
 #include <windows.h>
-#include "NelIni.h"
 
 namespace NelBench {
 
@@ -23,19 +22,6 @@ bool ReadWholeFile(const std::wstring& path, std::vector<char>& bytes)
 }
 
 } // namespace
-
-std::vector<std::wstring> ReadInstallFileNames(const std::wstring& infoFile)
-{
-    std::vector<std::wstring> names;
-    for (int n = 0;; ++n) {
-        CNelStrW value;
-        std::wstring key = L"File" + std::to_wstring(n);
-        if (!NelIniGetStr(L"InstallFiles", key.c_str(), value, infoFile.c_str()) || value.IsEmpty())
-            break;
-        names.push_back(value.t());
-    }
-    return names;
-}
 
 std::wstring CheckInstalledFiles(const std::wstring& sourceFolder, const std::wstring& folder,
                                  const std::vector<std::wstring>& names)

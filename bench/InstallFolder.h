@@ -6,9 +6,6 @@
 
 namespace NelBench {
 
-// The [InstallFiles] names (File0, File1, ...) of the install-info file.
-std::vector<std::wstring> ReadInstallFileNames(const std::wstring& infoFile);
-
 // Empty when every listed file is in folder with the same bytes as in
 // sourceFolder; otherwise the first problem.
 std::wstring CheckInstalledFiles(const std::wstring& sourceFolder, const std::wstring& folder,

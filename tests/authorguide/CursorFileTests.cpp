@@ -55,7 +55,7 @@ TEST(CursorFiles, EveryListedCursorLoadsWithBothLoaders)
 {
     int checked = 0;
     for (const Package& package : AllPackages()) {
-        for (const std::wstring& file : InstallFiles(package.InfoFile())) {
+        for (const std::wstring& file : ReadInstallFileList(package.InfoFile())) {
             if (!EndsWithNC(file, L".cur") && !EndsWithNC(file, L".ani"))
                 continue;
             std::wstring path = package.Folder() + L"\\" + file;
@@ -141,7 +141,7 @@ TEST(CursorFiles, AnimatedCursorsHaveHeaderRatesAndMovingFrames)
 {
     int checked = 0;
     for (const Package& package : AllPackages()) {
-        for (const std::wstring& file : InstallFiles(package.InfoFile())) {
+        for (const std::wstring& file : ReadInstallFileList(package.InfoFile())) {
             if (!EndsWithNC(file, L".ani"))
                 continue;
             std::wstring path = package.Folder() + L"\\" + file;

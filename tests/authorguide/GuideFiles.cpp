@@ -1,6 +1,5 @@
 #include "GuideFiles.h"
 #include <cstdlib>
-#include "NelIni.h"
 #include "TaviGlobals.h"
 
 namespace Guide {
@@ -138,18 +137,5 @@ std::vector<NamedBlock> NamedBlocks(const std::string& markdown)
 }
 
 void UseInfoFile(const std::wstring& path) { g_strInfoFile = path.c_str(); }
-
-std::vector<std::wstring> InstallFiles(const std::wstring& infoFile)
-{
-    std::vector<std::wstring> files;
-    for (int n = 0;; ++n) {
-        CNelStrW value;
-        std::wstring key = L"File" + std::to_wstring(n);
-        if (!NelIniGetStr(L"InstallFiles", key.c_str(), value, infoFile.c_str()) || value.IsEmpty())
-            break;
-        files.push_back(value.t());
-    }
-    return files;
-}
 
 } // namespace Guide

@@ -2,6 +2,7 @@
 // the source folder, whole files, the install-info packages and the
 // fenced blocks of the guides.
 #pragma once
+#include "InstallFileList.h"
 #include <windows.h>
 #include <ostream>
 #include <string>
@@ -56,6 +57,6 @@ std::string Utf8(const std::wstring& text);
 void UseInfoFile(const std::wstring& path);
 
 // [InstallFiles] File0, File1, ... up to the first missing or empty one.
-std::vector<std::wstring> InstallFiles(const std::wstring& infoFile);
+using NelTest::ReadInstallFileList;
 
 } // namespace Guide

@@ -38,7 +38,7 @@ TEST_P(GuidePackage, PassesTheStartUpChecksOfTheInstaller)
 
 TEST_P(GuidePackage, ListsFilesThatLieBesideIt)
 {
-    std::vector<std::wstring> files = InstallFiles(GetParam().InfoFile());
+    std::vector<std::wstring> files = ReadInstallFileList(GetParam().InfoFile());
     ASSERT_FALSE(files.empty()) << "File0 missing: the installer shows message 1030";
     for (size_t n = 0; n < files.size(); ++n) {
         const std::wstring& f = files[n];
@@ -51,7 +51,7 @@ TEST_P(GuidePackage, ListsFilesThatLieBesideIt)
 
 TEST_P(GuidePackage, DesignListNamesOnlyInstalledFiles)
 {
-    std::vector<std::wstring> files = InstallFiles(GetParam().InfoFile());
+    std::vector<std::wstring> files = ReadInstallFileList(GetParam().InfoFile());
     int named = 0;
     for (const wchar_t* design : {L"1", L"2"}) {
         for (const CursorRole& role : kCursorRoles) {
@@ -91,7 +91,7 @@ TEST(DemoSet, FillsAllFifteenRolesOfBothDesigns)
 {
     std::wstring info = SourcePath(L"samples\\DemoSet\\DemoSet.nelcmi");
     UseInfoFile(info);
-    EXPECT_EQ(30u, InstallFiles(info).size());
+    EXPECT_EQ(30u, ReadInstallFileList(info).size());
     for (const wchar_t* design : {L"1", L"2"}) {
         const wchar_t* ext = design[0] == L'1' ? L".cur" : L".ani";
         std::vector<std::wstring> seen;

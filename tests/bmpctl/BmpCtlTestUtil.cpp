@@ -1,6 +1,7 @@
 #include "BmpCtlTestUtil.h"
 #include <gtest/gtest.h>
 #include "SharedTestHost.h"
+#include "TestDib.h"
 
 namespace BmpCtlTest {
 
@@ -48,20 +49,6 @@ SIZE Host::Size() const
 
 namespace {
 
-HBITMAP Dib32(int cx, int cy, DWORD** bits)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* p = nullptr;
-    HBITMAP bmp = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &p, nullptr, 0);
-    *bits = static_cast<DWORD*>(p);
-    return bmp;
-}
-
 DWORD Bgra(COLORREF c, BYTE alpha)
 {
     return (DWORD(alpha) << 24) | (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
@@ -72,7 +59,7 @@ DWORD Bgra(COLORREF c, BYTE alpha)
 HBITMAP SolidBitmap(int cx, int cy, COLORREF color)
 {
     DWORD* bits = nullptr;
-    HBITMAP bmp = Dib32(cx, cy, &bits);
+    HBITMAP bmp = NelTest::CreateTopDownDib32(cx, cy, &bits);
     if (bmp)
         for (int i = 0; i < cx * cy; ++i)
             bits[i] = Bgra(color, 0);
@@ -82,7 +69,7 @@ HBITMAP SolidBitmap(int cx, int cy, COLORREF color)
 HBITMAP MaskBitmap(int cx, int cy, bool leftHalfTransparent)
 {
     DWORD* bits = nullptr;
-    HBITMAP bmp = Dib32(cx, cy, &bits);
+    HBITMAP bmp = NelTest::CreateTopDownDib32(cx, cy, &bits);
     if (bmp)
         for (int y = 0; y < cy; ++y)
             for (int x = 0; x < cx; ++x)
@@ -93,7 +80,7 @@ HBITMAP MaskBitmap(int cx, int cy, bool leftHalfTransparent)
 HICON SolidIcon(int size, COLORREF color)
 {
     DWORD* bits = nullptr;
-    HBITMAP colour = Dib32(size, size, &bits);
+    HBITMAP colour = NelTest::CreateTopDownDib32(size, size, &bits);
     if (!colour)
         return nullptr;
     for (int i = 0; i < size * size; ++i)

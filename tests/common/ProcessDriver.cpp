@@ -1,4 +1,5 @@
 #include "ProcessDriver.h"
+#include "TestDib.h"
 #include "TestFiles.h"
 
 namespace NelTest {
@@ -126,7 +127,26 @@ BOOL CALLBACK FindButtonByWord(HWND child, LPARAM param)
     return TRUE;
 }
 
+BOOL CALLBACK CollectStatic(HWND child, LPARAM param)
+{
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (lstrcmpiW(cls, L"Static") == 0 && IsWindowVisible(child)) {
+        std::wstring text = WindowText(child);
+        if (!text.empty())
+            reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(text);
+    }
+    return TRUE;
+}
+
 } // namespace
+
+std::vector<std::wstring> VisibleStaticTexts(HWND window)
+{
+    std::vector<std::wstring> texts;
+    EnumChildWindows(window, CollectStatic, reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
 
 HWND FindButtonWithWord(HWND box, std::initializer_list<const wchar_t*> words)
 {
@@ -159,19 +179,6 @@ BOOL CALLBACK FindIconStatic(HWND child, LPARAM param)
     return TRUE;
 }
 
-// 32-bit top-down DIB section of w by h pixels.
-HBITMAP CreateDib(HDC dc, int w, int h, DWORD** bits)
-{
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = w;
-    bi.bmiHeader.biHeight = -h;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
-    return CreateDIBSection(dc, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
-}
-
 } // namespace
 
 double MessageBoxIconMatch(HWND box, LPCWSTR systemIcon)
@@ -188,8 +195,8 @@ double MessageBoxIconMatch(HWND box, LPCWSTR systemIcon)
     HDC mem = CreateCompatibleDC(screen);
     DWORD* shot = nullptr;
     DWORD* expect = nullptr;
-    HBITMAP shotBmp = CreateDib(screen, w, h, &shot);
-    HBITMAP expectBmp = CreateDib(screen, w, h, &expect);
+    HBITMAP shotBmp = CreateTopDownDib32(w, h, &shot);
+    HBITMAP expectBmp = CreateTopDownDib32(w, h, &expect);
 
     HGDIOBJ old = SelectObject(mem, shotBmp);
     BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);

@@ -39,6 +39,10 @@ std::wstring WindowText(HWND hwnd);
 // mnemonic marks, holds one of the words (tried in order), or NULL.
 HWND FindButtonWithWord(HWND box, std::initializer_list<const wchar_t*> words);
 
+// The non-empty texts of a window's visible static controls, in order:
+// what a box says (system box or NelWnd's).
+std::vector<std::wstring> VisibleStaticTexts(HWND window);
+
 // The text of a system message box (its static with ID 0xFFFF).
 std::wstring MessageBoxText(HWND box);
 

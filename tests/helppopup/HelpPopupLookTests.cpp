@@ -3,6 +3,7 @@
 // same background, and the shadow blended half-transparently over what lay
 // under the window.
 #include <gtest/gtest.h>
+#include "TestDib.h"
 #include "HelpPopupTestUtil.h"
 
 using namespace HpTest;
@@ -141,15 +142,9 @@ TEST(HelpPopupLook, ShadowDarkensWhatLiesUnderItByHalf)
         RECT c = ClientRectOf(popup);
         w = c.right;
         h = c.bottom;
-        BITMAPINFO bi = {};
-        bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-        bi.bmiHeader.biWidth = w;
-        bi.bmiHeader.biHeight = -h;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
+        DWORD* bits = nullptr;
         HDC dc = CreateCompatibleDC(nullptr);
-        HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HBITMAP bmp = NelTest::CreateTopDownDib32(w, h, &bits);
         HGDIOBJ old = SelectObject(dc, bmp);
         HBRUSH fill = CreateSolidBrush(base);
         FillRect(dc, &c, fill);

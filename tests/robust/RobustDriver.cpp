@@ -10,24 +10,11 @@ namespace {
 const wchar_t kMainClass[] = L"Orvandel_TaviCurMiniInst";
 const int kFolderEdit = 1001;
 
-// The text shown in a box: its static controls (system box, NelWnd box).
-BOOL CALLBACK CollectStatic(HWND child, LPARAM param)
-{
-    wchar_t cls[32] = {};
-    GetClassNameW(child, cls, 32);
-    if (lstrcmpiW(cls, L"Static") == 0 && IsWindowVisible(child)) {
-        std::wstring* out = reinterpret_cast<std::wstring*>(param);
-        const std::wstring text = WindowText(child);
-        if (!text.empty())
-            *out += (out->empty() ? L"" : L" ") + text;
-    }
-    return TRUE;
-}
-
 void Answer(HWND box, Outcome& out)
 {
     std::wstring text;
-    EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&text));
+    for (const std::wstring& part : VisibleStaticTexts(box))
+        text += (text.empty() ? L"" : L" ") + part;
     out.boxes.push_back(WindowText(box) + L": " + text);
     if (HWND button = FindButtonWithWord(box, {L"はい", L"Yes", L"OK"}))
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), (LPARAM)button);

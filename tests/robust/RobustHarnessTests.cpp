@@ -17,13 +17,8 @@ const wchar_t kTestKey[] = L"Software\\NelRobustHarnessTest";
 
 std::string SoundFile()
 {
-    std::wstring text = L"[CurInfo]\r\nCurName=Demo\r\nMutexName=m\r\n[InstallFiles]\r\nFile0=a.cur\r\n";
-    std::string bytes("\xFF\xFE", 2);
-    for (wchar_t c : text) {
-        bytes += (char)(c & 0xFF);
-        bytes += (char)(c >> 8);
-    }
-    return bytes;
+    return std::string("\xFF\xFE", 2) +
+           Utf16Bytes(L"[CurInfo]\r\nCurName=Demo\r\nMutexName=m\r\n[InstallFiles]\r\nFile0=a.cur\r\n");
 }
 
 std::string Joined(const std::vector<std::wstring>& changes)

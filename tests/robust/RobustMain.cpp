@@ -133,16 +133,6 @@ std::vector<std::wstring> AllowedPlaces(const std::wstring& infoFile, const Outc
 
 const wchar_t kOwnKeyName[] = L"NelRobustRun";
 
-std::string Utf16(const std::wstring& text)
-{
-    std::string bytes;
-    for (wchar_t c : text) {
-        bytes += (char)(c & 0xFF);
-        bytes += (char)(c >> 8);
-    }
-    return bytes;
-}
-
 void ReplaceAll(std::string& bytes, const std::string& from, const std::string& to)
 {
     for (size_t at = 0; (at = bytes.find(from, at)) != std::string::npos; at += to.size())
@@ -173,7 +163,7 @@ int wmain(int argc, wchar_t** argv)
     // The saved choices of the damaged files go under a key of the run's
     // own, removed at the end, so that the demo's saved choices in the same
     // Wine prefix stay as they were.
-    ReplaceAll(base, Utf16(L"KurumiCursorWorks"), Utf16(kOwnKeyName));
+    ReplaceAll(base, Utf16Bytes(L"KurumiCursorWorks"), Utf16Bytes(kOwnKeyName));
     const std::wstring findings = ExeDir() + L"\\robust-findings";
     RemoveTree(findings);
     Tally tally;

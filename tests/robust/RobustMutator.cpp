@@ -26,13 +26,8 @@ Lines SplitLines(const std::string& bytes)
 std::string ToBytes(const Lines& lines)
 {
     std::string out("\xFF\xFE", 2);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::wstring line = lines[i] + (i + 1 < lines.size() ? L"\r\n" : L"");
-        for (wchar_t c : line) {
-            out += (char)(c & 0xFF);
-            out += (char)((c >> 8) & 0xFF);
-        }
-    }
+    for (size_t i = 0; i < lines.size(); ++i)
+        out += Utf16Bytes(lines[i] + (i + 1 < lines.size() ? L"\r\n" : L""));
     return out;
 }
 
@@ -252,6 +247,16 @@ const Kind kKinds[] = {
 };
 
 } // namespace
+
+std::string Utf16Bytes(const std::wstring& text)
+{
+    std::string bytes;
+    for (wchar_t c : text) {
+        bytes += (char)(c & 0xFF);
+        bytes += (char)((c >> 8) & 0xFF);
+    }
+    return bytes;
+}
 
 int Kinds() { return (int)(sizeof(kKinds) / sizeof(kKinds[0])); }
 

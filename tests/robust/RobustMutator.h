@@ -25,6 +25,9 @@ struct Mutation {
     std::string bytes;      // the file as written to disk
 };
 
+// Text as UTF-16LE bytes, without a byte-order mark.
+std::string Utf16Bytes(const std::wstring& text);
+
 // How many different kinds of damage there are; input i gets kind i % Kinds().
 int Kinds();
 

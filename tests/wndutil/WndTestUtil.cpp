@@ -1,4 +1,5 @@
 #include "WndTestUtil.h"
+#include "TestDib.h"
 #include <cstdio>
 
 bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
@@ -83,15 +84,7 @@ void WindowTest::TearDown()
 
 Surface::Surface(int cx, int cy, COLORREF fill, bool withDC) : m_cx(cx), m_cy(cy)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = cx;
-    info.bmiHeader.biHeight = -cy; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    m_bits = static_cast<DWORD*>(bits);
+    m_bitmap = CreateTopDownDib32(cx, cy, &m_bits);
     Fill(fill);
     if (withDC) {
         m_dc = CreateCompatibleDC(nullptr);

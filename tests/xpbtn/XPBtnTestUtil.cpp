@@ -1,4 +1,5 @@
 #include "XPBtnTestUtil.h"
+#include "TestDib.h"
 #include <gtest/gtest.h>
 #include "SharedTestHost.h"
 
@@ -6,19 +7,12 @@ namespace XPBtnTest {
 
 Canvas::Canvas(int width, int height) : m_width(width), m_height(height)
 {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    DWORD* bits = nullptr;
+    m_bitmap = NelTest::CreateTopDownDib32(width, height, &bits);
     m_dc = CreateCompatibleDC(nullptr);
     if (m_bitmap && m_dc) {
         m_old = SelectObject(m_dc, m_bitmap);
-        m_bits = static_cast<DWORD*>(bits);
+        m_bits = bits;
     }
 }
 

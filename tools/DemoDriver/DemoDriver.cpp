@@ -155,14 +155,11 @@ void ShowHelp(ChildProcess& p, HWND dlg, const std::wstring& shots)
         PostMessageW(balloon, WM_CLOSE, 0, 0);
 }
 
-BOOL CALLBACK PrintStatic(HWND child, LPARAM)
+// What a box says, one indented line per text.
+void PrintBoxText(HWND box)
 {
-    wchar_t cls[32] = {};
-    GetClassNameW(child, cls, 32);
-    std::wstring text = WindowText(child);
-    if (lstrcmpiW(cls, L"Static") == 0 && IsWindowVisible(child) && !text.empty())
+    for (const std::wstring& text : VisibleStaticTexts(box))
         Print(L"    " + text);
-    return TRUE;
 }
 
 std::wstring RegString(HKEY root, const wchar_t* key, const wchar_t* value)
@@ -229,7 +226,7 @@ int RunDemo(int argc, wchar_t** argv)
     if (!dlg) {
         if (HWND box = OtherWindow(installer.Pid(), nullptr)) {
             Print(L"message instead of the dialog: \"" + WindowText(box) + L"\"");
-            EnumChildWindows(box, PrintStatic, 0);
+            PrintBoxText(box);
             Shot(shots, L"message.bmp");
         }
         Print(L"the main dialog did not appear");
@@ -256,7 +253,7 @@ int RunDemo(int argc, wchar_t** argv)
             continue;
         }
         Print(L"message: \"" + WindowText(box) + L"\"");
-        EnumChildWindows(box, PrintStatic, 0);
+        PrintBoxText(box);
         if (!asked) {
             Shot(shots, L"question.bmp");
             asked = true;
