@@ -1,23 +1,22 @@
 // The system calls of the help popup where Win32 has a wide and an ANSI
-// form. The popup's body is written once against NELHP_CALLS; the wide twin
-// is compiled with NelHpWideCalls and the ANSI twin with NelHpAnsiCalls, so
-// neither twin ever calls the other's character set by accident.
+// form, beyond the library's common set. The popup's body is written once
+// against NELHP_CALLS; the wide twin is compiled with NelHpWideCalls and the
+// ANSI twin with NelHpAnsiCalls, so neither twin ever calls the other's
+// character set by accident.
 #pragma once
 #include <windows.h>
 #include "../NelModule.h"
 #include "../res/resource.h"
+#include "../WndUtil/NelWndCalls.h"
 
-struct NelHpWideCalls {
-    typedef wchar_t Char;
+struct NelHpWideCalls : NelWideCalls {
     typedef OSVERSIONINFOW VersionInfo;
-    typedef LOGFONTW LogFont;
 
     static HWND CreatePopup(HWND owner, DLGPROC proc, LPARAM param)
     {
         return CreateDialogParamW(g_hModule, MAKEINTRESOURCEW(IDD_NEL_HELPPOPUP), owner, proc, param);
     }
     static BOOL GetMsg(MSG* msg) { return GetMessageW(msg, nullptr, 0, 0); }
-    static LRESULT Send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return SendMessageW(hwnd, msg, wp, lp); }
     static BOOL DialogMsg(HWND dlg, MSG* msg) { return IsDialogMessageW(dlg, msg); }
     static LRESULT Dispatch(const MSG* msg) { return DispatchMessageW(msg); }
     static LONG_PTR GetLongPtr(HWND hwnd, int index) { return GetWindowLongPtrW(hwnd, index); }
@@ -29,37 +28,21 @@ struct NelHpWideCalls {
     static int LoadStr(HINSTANCE module, UINT id, Char* buf, int cap) { return LoadStringW(module, id, buf, cap); }
     static HINSTANCE CallerModule() { return GetModuleHandleW(nullptr); }
     static int Len(const Char* s) { return lstrlenW(s); }
-    static int Draw(HDC dc, const Char* text, RECT* rect, UINT format)
-    {
-        return DrawTextW(dc, text, -1, rect, format);
-    }
-    static HDC DisplayIC() { return CreateICW(L"DISPLAY", nullptr, nullptr, nullptr); }
     // The window property that holds the screen under the popup.
     static BOOL SetUnder(HWND hwnd, HBITMAP bmp) { return SetPropW(hwnd, L"NelHelpPopupUnder", bmp); }
     static HBITMAP GetUnder(HWND hwnd) { return static_cast<HBITMAP>(GetPropW(hwnd, L"NelHelpPopupUnder")); }
     static HBITMAP TakeUnder(HWND hwnd) { return static_cast<HBITMAP>(RemovePropW(hwnd, L"NelHelpPopupUnder")); }
-    static BOOL MonitorInfo(HMONITOR monitor, MONITORINFO* info) { return GetMonitorInfoW(monitor, info); }
     static BOOL Version(VersionInfo* info) { return GetVersionExW(info); }
-    static int FontInfo(HFONT font, LogFont* out) { return GetObjectW(font, sizeof(*out), out); }
-    static HFONT FontIndirect(const LogFont* font) { return CreateFontIndirectW(font); }
-    // An empty opaque text run: fills the rectangle with the background colour.
-    static BOOL OpaqueRun(HDC dc, const RECT* rect)
-    {
-        return ExtTextOutW(dc, rect->left, rect->top, ETO_OPAQUE, rect, L"", 0, nullptr);
-    }
 };
 
-struct NelHpAnsiCalls {
-    typedef char Char;
+struct NelHpAnsiCalls : NelAnsiCalls {
     typedef OSVERSIONINFOA VersionInfo;
-    typedef LOGFONTA LogFont;
 
     static HWND CreatePopup(HWND owner, DLGPROC proc, LPARAM param)
     {
         return CreateDialogParamA(g_hModule, MAKEINTRESOURCEA(IDD_NEL_HELPPOPUP), owner, proc, param);
     }
     static BOOL GetMsg(MSG* msg) { return GetMessageA(msg, nullptr, 0, 0); }
-    static LRESULT Send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return SendMessageA(hwnd, msg, wp, lp); }
     static BOOL DialogMsg(HWND dlg, MSG* msg) { return IsDialogMessageA(dlg, msg); }
     static LRESULT Dispatch(const MSG* msg) { return DispatchMessageA(msg); }
     static LONG_PTR GetLongPtr(HWND hwnd, int index) { return GetWindowLongPtrA(hwnd, index); }
@@ -71,22 +54,10 @@ struct NelHpAnsiCalls {
     static int LoadStr(HINSTANCE module, UINT id, Char* buf, int cap) { return LoadStringA(module, id, buf, cap); }
     static HINSTANCE CallerModule() { return GetModuleHandleA(nullptr); }
     static int Len(const Char* s) { return lstrlenA(s); }
-    static int Draw(HDC dc, const Char* text, RECT* rect, UINT format)
-    {
-        return DrawTextA(dc, text, -1, rect, format);
-    }
-    static HDC DisplayIC() { return CreateICA("DISPLAY", nullptr, nullptr, nullptr); }
     static BOOL SetUnder(HWND hwnd, HBITMAP bmp) { return SetPropA(hwnd, "NelHelpPopupUnder", bmp); }
     static HBITMAP GetUnder(HWND hwnd) { return static_cast<HBITMAP>(GetPropA(hwnd, "NelHelpPopupUnder")); }
     static HBITMAP TakeUnder(HWND hwnd) { return static_cast<HBITMAP>(RemovePropA(hwnd, "NelHelpPopupUnder")); }
-    static BOOL MonitorInfo(HMONITOR monitor, MONITORINFO* info) { return GetMonitorInfoA(monitor, info); }
     static BOOL Version(VersionInfo* info) { return GetVersionExA(info); }
-    static int FontInfo(HFONT font, LogFont* out) { return GetObjectA(font, sizeof(*out), out); }
-    static HFONT FontIndirect(const LogFont* font) { return CreateFontIndirectA(font); }
-    static BOOL OpaqueRun(HDC dc, const RECT* rect)
-    {
-        return ExtTextOutA(dc, rect->left, rect->top, ETO_OPAQUE, rect, "", 0, nullptr);
-    }
 };
 
 // Layout of the balloon, in pixels.

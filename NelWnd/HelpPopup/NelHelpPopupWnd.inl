@@ -35,7 +35,7 @@ NELHP_SELF& NELHP_SELF::operator=(const NELHP_SELF& src)
 HFONT NELHP_SELF::DuplicateFont(HFONT font)
 {
     NELHP_CALLS::LogFont desc;
-    if (!font || !NELHP_CALLS::FontInfo(font, &desc))
+    if (!font || !NELHP_CALLS::ObjectInfo(font, sizeof(desc), &desc))
         return nullptr;
     return NELHP_CALLS::FontIndirect(&desc);
 }

@@ -1,9 +1,10 @@
-// The system calls in which the two message-box classes differ. Each
-// class's source picks one set (MsgBoxCalls) and compiles the shared body
-// with it, so the wide class never makes a multibyte call and the other way
-// round.
+// The system calls in which the two message-box classes differ, beyond the
+// library's common set. Each class's source picks one set (MsgBoxCalls) and
+// compiles the shared body with it, so the wide class never makes a
+// multibyte call and the other way round.
 #pragma once
 #include <windows.h>
+#include "../WndUtil/NelWndCalls.h"
 #include "../WndUtil/NelWndUtil.h"
 
 // Shows a help popup for the box's class: the wide or the ANSI popup.
@@ -12,14 +13,8 @@ int NelMsgBoxShowHelpPopup(const wchar_t* text, const POINT* pos, const COLORREF
 int NelMsgBoxShowHelpPopup(const char* text, const POINT* pos, const COLORREF* bk,
                            const COLORREF* textColor, HFONT font);
 
-struct NelMsgBoxWideCalls {
-    typedef wchar_t Char;
-    static int DrawStr(HDC dc, const wchar_t* text, RECT* rect, UINT flags)
-    {
-        return DrawTextW(dc, text, -1, rect, flags);
-    }
+struct NelMsgBoxWideCalls : NelWideCalls {
     static BOOL SetText(HWND window, const wchar_t* text) { return SetWindowTextW(window, text); }
-    static HDC CreateDisplayIC() { return CreateICW(L"DISPLAY", nullptr, nullptr, nullptr); }
     static HANDLE LoadPicture(HINSTANCE module, UINT id)
     {
         return LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
@@ -32,20 +27,13 @@ struct NelMsgBoxWideCalls {
     static DWORD ModulePath(wchar_t* path, DWORD size) { return GetModuleFileNameW(nullptr, path, size); }
     static LONG_PTR UserData(HWND window) { return GetWindowLongPtrW(window, GWLP_USERDATA); }
     static void SetUserData(HWND window, void* p) { SetWindowLongPtrW(window, GWLP_USERDATA, (LONG_PTR)p); }
-    static LRESULT Send(HWND window, UINT msg, WPARAM w, LPARAM l) { return SendMessageW(window, msg, w, l); }
     static BOOL DesktopRect(RECT* rect) { return NelGetDesktopRectW(rect, 1); }
     static BOOL Center(HWND window) { return NelCenterWindowW(window); }
     static int UnitsOfChar(const wchar_t*) { return 1; }
 };
 
-struct NelMsgBoxAnsiCalls {
-    typedef char Char;
-    static int DrawStr(HDC dc, const char* text, RECT* rect, UINT flags)
-    {
-        return DrawTextA(dc, text, -1, rect, flags);
-    }
+struct NelMsgBoxAnsiCalls : NelAnsiCalls {
     static BOOL SetText(HWND window, const char* text) { return SetWindowTextA(window, text); }
-    static HDC CreateDisplayIC() { return CreateICA("DISPLAY", nullptr, nullptr, nullptr); }
     static HANDLE LoadPicture(HINSTANCE module, UINT id)
     {
         return LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
@@ -58,7 +46,6 @@ struct NelMsgBoxAnsiCalls {
     static DWORD ModulePath(char* path, DWORD size) { return GetModuleFileNameA(nullptr, path, size); }
     static LONG_PTR UserData(HWND window) { return GetWindowLongPtrA(window, GWLP_USERDATA); }
     static void SetUserData(HWND window, void* p) { SetWindowLongPtrA(window, GWLP_USERDATA, (LONG_PTR)p); }
-    static LRESULT Send(HWND window, UINT msg, WPARAM w, LPARAM l) { return SendMessageA(window, msg, w, l); }
     static BOOL DesktopRect(RECT* rect) { return NelGetDesktopRectA(rect, 1); }
     static BOOL Center(HWND window) { return NelCenterWindowA(window); }
     // A double-byte character is moved and kept whole by the wrap.

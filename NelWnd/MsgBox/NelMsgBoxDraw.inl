@@ -25,7 +25,7 @@ int NELMB_SELF::OnDrawItem(HWND, UINT id, LPARAM lParam)
         SetTextColor(tdc.hdcMem, GetSysColor(COLOR_BTNTEXT));
         SetBkMode(tdc.hdcMem, TRANSPARENT);
         RECT r = item->rcItem;
-        MsgBoxCalls::DrawStr(tdc.hdcMem, TextOf(m_strText), &r,
+        MsgBoxCalls::Draw(tdc.hdcMem, TextOf(m_strText), &r,
                               DT_WORDBREAK | DT_NOPREFIX | DT_NOFULLWIDTHCHARBREAK);
         NelGDIBltTDC(&tdc, nullptr);
     }

@@ -106,9 +106,9 @@ int NELMB_SELF::OnInit(HWND hWnd, LPARAM)
     CapShownText(m_strText);
 
     RECT text = start;
-    if (HDC ic = MsgBoxCalls::CreateDisplayIC()) {
+    if (HDC ic = MsgBoxCalls::DisplayIC()) {
         HGDIOBJ oldFont = SelectObject(ic, m_hFont);
-        MsgBoxCalls::DrawStr(ic, TextOf(m_strText), &text, kMeasureFlags);
+        MsgBoxCalls::Draw(ic, TextOf(m_strText), &text, kMeasureFlags);
         if (text.right > client.right)
             WrapText(ic, text, client);
         SelectObject(ic, oldFont);
@@ -183,7 +183,7 @@ void NELMB_SELF::WrapText(HDC ic, RECT& text, const RECT& client)
             run.Empty();
         } else {
             RECT measure = {0, 0, 0, 0};
-            MsgBoxCalls::DrawStr(ic, TextOf(run), &measure, kRunFlags);
+            MsgBoxCalls::Draw(ic, TextOf(run), &measure, kRunFlags);
             if (measure.right - measure.left >= client.right && run.GetLength() > lastUnits) {
                 const NELMB_T br[2] = {'\n', 0};
                 m_strText.Insert(index, br);
@@ -205,7 +205,7 @@ void NELMB_SELF::WrapText(HDC ic, RECT& text, const RECT& client)
     // measuring rectangle itself it would count one line per character.
     text.right = client.right;
     RECT all = {text.left, text.top, text.right, text.top + 1};
-    MsgBoxCalls::DrawStr(ic, TextOf(m_strText), &all, kMeasureFlags);
+    MsgBoxCalls::Draw(ic, TextOf(m_strText), &all, kMeasureFlags);
     text.bottom = all.bottom;
 }
 
@@ -250,7 +250,7 @@ void NELMB_SELF::SizeButtons(HWND hWnd, int count, NELMB_STR* captions, int cont
     int width = r.right - r.left;
     int height = r.bottom - r.top;
 
-    HDC ic = MsgBoxCalls::CreateDisplayIC();
+    HDC ic = MsgBoxCalls::DisplayIC();
     if (!ic)
         return;
     HGDIOBJ oldFont = SelectObject(ic, m_hFont);
@@ -258,7 +258,7 @@ void NELMB_SELF::SizeButtons(HWND hWnd, int count, NELMB_STR* captions, int cont
     for (int i = 0; i < 3 && !captions[i].IsEmpty(); ++i) {
         // Single-line measuring treats "&" as the mnemonic mark it is.
         RECT m = {0, 0, 1, 1};
-        MsgBoxCalls::DrawStr(ic, TextOf(captions[i]), &m, DT_CALCRECT | DT_SINGLELINE);
+        MsgBoxCalls::Draw(ic, TextOf(captions[i]), &m, DT_CALCRECT | DT_SINGLELINE);
         if (m.right > maxRight)
             maxRight = m.right;
         if (m.bottom > maxBottom)

@@ -1,7 +1,8 @@
-// The system calls the window and GDI utilities make where Win32 offers a
-// wide and a multibyte form. The W and A twins of an exported function
-// share one template body and differ only in the call set they are given,
-// so the two never drift apart and never mix A and W calls by accident.
+// The system calls the library makes where Win32 offers a wide and a
+// multibyte form. The W and A twins of an exported function share one
+// template body and differ only in the call set they are given, so the two
+// never drift apart and never mix A and W calls by accident. The message
+// box and the help popup extend these sets with the calls only they make.
 //
 // The library's own internals (fonts, styles, text runs, object queries)
 // use the multibyte set, which the 9x family supports everywhere; the
@@ -11,6 +12,7 @@
 #include <windows.h>
 
 struct NelWideCalls {
+    typedef wchar_t Char;
     typedef LOGFONTW LogFont;
     typedef NONCLIENTMETRICSW NonClientMetrics;
 
@@ -21,6 +23,12 @@ struct NelWideCalls {
     static BOOL SysParams(UINT action, UINT size, void* data) { return SystemParametersInfoW(action, size, data, 0); }
     static HFONT FontIndirect(const LogFont* font) { return CreateFontIndirectW(font); }
     static int ObjectInfo(HGDIOBJ object, int size, void* out) { return GetObjectW(object, size, out); }
+    static LRESULT Send(HWND window, UINT msg, WPARAM w, LPARAM l) { return SendMessageW(window, msg, w, l); }
+    static int Draw(HDC dc, const Char* text, RECT* rect, UINT format)
+    {
+        return DrawTextW(dc, text, -1, rect, format);
+    }
+    static HDC DisplayIC() { return CreateICW(L"DISPLAY", nullptr, nullptr, nullptr); }
     // An empty opaque text run: fills the rectangle with the background colour.
     static BOOL OpaqueRun(HDC dc, const RECT* rect)
     {
@@ -29,6 +37,7 @@ struct NelWideCalls {
 };
 
 struct NelAnsiCalls {
+    typedef char Char;
     typedef LOGFONTA LogFont;
     typedef NONCLIENTMETRICSA NonClientMetrics;
 
@@ -39,6 +48,12 @@ struct NelAnsiCalls {
     static BOOL SysParams(UINT action, UINT size, void* data) { return SystemParametersInfoA(action, size, data, 0); }
     static HFONT FontIndirect(const LogFont* font) { return CreateFontIndirectA(font); }
     static int ObjectInfo(HGDIOBJ object, int size, void* out) { return GetObjectA(object, size, out); }
+    static LRESULT Send(HWND window, UINT msg, WPARAM w, LPARAM l) { return SendMessageA(window, msg, w, l); }
+    static int Draw(HDC dc, const Char* text, RECT* rect, UINT format)
+    {
+        return DrawTextA(dc, text, -1, rect, format);
+    }
+    static HDC DisplayIC() { return CreateICA("DISPLAY", nullptr, nullptr, nullptr); }
     static BOOL OpaqueRun(HDC dc, const RECT* rect)
     {
         return ExtTextOutA(dc, rect->left, rect->top, ETO_OPAQUE, rect, "", 0, nullptr);
