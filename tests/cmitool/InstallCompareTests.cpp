@@ -28,7 +28,7 @@ TEST_P(InstallCompare, InstallerRegistersWhatSetupapiRegisters)
 {
     const InfSample& sample = GetParam();
     // Schemes is restored (or removed) before its parent key.
-    UserValuesGuard cursors(kCursorsKey), schemes(kSchemesKey);
+    RegValuesGuard cursors(HKEY_CURRENT_USER, kCursorsKey), schemes(HKEY_CURRENT_USER, kSchemesKey);
     NelTest::TempDir dir;
     std::wstring src = dir / L"src", out = dir / L"out";
     CreateDirectoryW(src.c_str(), nullptr);

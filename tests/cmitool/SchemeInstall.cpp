@@ -6,59 +6,6 @@ namespace CmiTest {
 const wchar_t kSchemesKey[] = L"Control Panel\\Cursors\\Schemes";
 const wchar_t kCursorsKey[] = L"Control Panel\\Cursors";
 
-std::vector<UserValuesGuard::Value> UserValuesGuard::Read(const std::wstring& key)
-{
-    std::vector<Value> values;
-    HKEY h;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
-        return values;
-    for (DWORD i = 0;; ++i) {
-        wchar_t name[16384];
-        DWORD nameLen = 16384, type = 0, size = 0;
-        if (RegEnumValueW(h, i, name, &nameLen, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-            break;
-        Value v = {name, type, std::vector<BYTE>(size)};
-        nameLen = 16384;
-        RegEnumValueW(h, i, name, &nameLen, nullptr, &type, v.data.empty() ? nullptr : v.data.data(),
-                      &size);
-        values.push_back(v);
-    }
-    RegCloseKey(h);
-    return values;
-}
-
-UserValuesGuard::UserValuesGuard(const std::wstring& key) : m_key(key), m_values(Read(key))
-{
-    HKEY h;
-    m_existed = RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &h) == ERROR_SUCCESS;
-    if (m_existed)
-        RegCloseKey(h);
-}
-
-UserValuesGuard::~UserValuesGuard()
-{
-    if (!m_existed) {
-        // Fails, leaving the key, when something else created subkeys.
-        RegDeleteKeyW(HKEY_CURRENT_USER, m_key.c_str());
-        return;
-    }
-    HKEY h;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, m_key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &h, nullptr) != ERROR_SUCCESS)
-        return;
-    for (const Value& now : Read(m_key)) {
-        bool kept = false;
-        for (const Value& old : m_values)
-            kept = kept || old.name == now.name;
-        if (!kept)
-            RegDeleteValueW(h, now.name.c_str());
-    }
-    for (const Value& old : m_values)
-        RegSetValueExW(h, old.name.c_str(), 0, old.type, old.data.empty() ? nullptr : old.data.data(),
-                       (DWORD)old.data.size());
-    RegCloseKey(h);
-}
-
 SchemeValue ReadScheme(const std::wstring& name)
 {
     SchemeValue v;
@@ -155,25 +102,6 @@ bool InstallWithInstaller(const std::wstring& exePath, std::wstring& log)
     }
     DWORD code = 0;
     return run.WaitExit(5000, &code);
-}
-
-std::wstring ExpandEnv(const std::wstring& text)
-{
-    wchar_t buffer[32768];
-    DWORD n = ExpandEnvironmentStringsW(text.c_str(), buffer, 32768);
-    return n > 0 && n <= 32768 ? buffer : text;
-}
-
-std::vector<std::wstring> SplitFields(const std::wstring& text)
-{
-    std::vector<std::wstring> fields;
-    for (size_t start = 0;;) {
-        size_t comma = text.find(L',', start);
-        fields.push_back(text.substr(start, comma - start));
-        if (comma == std::wstring::npos)
-            return fields;
-        start = comma + 1;
-    }
 }
 
 } // namespace CmiTest

@@ -6,30 +6,12 @@
 #include <windows.h>
 #include <string>
 #include <vector>
+#include "RegValuesGuard.h"
+#include "TestText.h"
 
 namespace CmiTest {
 
-// The values (not subkeys) of one HKCU key, restored on scope exit:
-// values added meanwhile are deleted, changed or deleted ones rewritten,
-// and a key that did not exist before is removed again.
-class UserValuesGuard {
-public:
-    explicit UserValuesGuard(const std::wstring& key);
-    ~UserValuesGuard();
-    UserValuesGuard(const UserValuesGuard&) = delete;
-    UserValuesGuard& operator=(const UserValuesGuard&) = delete;
-
-private:
-    struct Value {
-        std::wstring name;
-        DWORD type;
-        std::vector<BYTE> data;
-    };
-    static std::vector<Value> Read(const std::wstring& key);
-    std::wstring m_key;
-    bool m_existed;
-    std::vector<Value> m_values;
-};
+using NelTest::RegValuesGuard;
 
 extern const wchar_t kSchemesKey[];   // HKCU, relative
 extern const wchar_t kCursorsKey[];
@@ -53,7 +35,7 @@ bool InstallWithSetupapi(const std::wstring& infPath);
 // boxes it showed.
 bool InstallWithInstaller(const std::wstring& exePath, std::wstring& log);
 
-std::wstring ExpandEnv(const std::wstring& text);
-std::vector<std::wstring> SplitFields(const std::wstring& text);
+using NelTest::ExpandEnv;
+using NelTest::SplitFields;
 
 } // namespace CmiTest

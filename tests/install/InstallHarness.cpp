@@ -135,71 +135,6 @@ bool WriteRegStr(HKEY root, const std::wstring& key, const std::wstring& name,
     return r == ERROR_SUCCESS;
 }
 
-RegValuesGuard::RegValuesGuard(HKEY root, const std::wstring& key)
-    : m_root(root), m_key(key), m_existed(false)
-{
-    HKEY h;
-    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
-        return;
-    m_existed = true;
-    for (DWORD i = 0;; ++i) {
-        wchar_t name[16384];
-        DWORD nameLen = 16384, size = 0, type = 0;
-        if (RegEnumValueW(h, i, name, &nameLen, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-            break;
-        Saved s{name, type, std::vector<BYTE>(size)};
-        nameLen = 16384;
-        RegEnumValueW(h, i, name, &nameLen, nullptr, &type, s.data.data(), &size);
-        m_values.push_back(s);
-    }
-    RegCloseKey(h);
-}
-
-RegValuesGuard::~RegValuesGuard()
-{
-    HKEY h;
-    if (RegOpenKeyExW(m_root, m_key.c_str(), 0, KEY_READ | KEY_WRITE, &h) != ERROR_SUCCESS)
-        return;
-    std::vector<std::wstring> now;
-    for (DWORD i = 0;; ++i) {
-        wchar_t name[16384];
-        DWORD nameLen = 16384;
-        if (RegEnumValueW(h, i, name, &nameLen, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
-            break;
-        now.push_back(name);
-    }
-    for (const auto& name : now)
-        if (std::none_of(m_values.begin(), m_values.end(),
-                         [&](const Saved& s) { return s.name == name; }))
-            RegDeleteValueW(h, name.c_str());
-    for (const auto& s : m_values)
-        RegSetValueExW(h, s.name.c_str(), 0, s.type, s.data.data(),
-                       static_cast<DWORD>(s.data.size()));
-    RegCloseKey(h);
-    if (!m_existed)
-        RegDeleteKeyW(m_root, m_key.c_str());  // fails, harmlessly, if it has subkeys
-}
-
-std::vector<std::wstring> SplitFields(const std::wstring& text)
-{
-    std::vector<std::wstring> fields(1);
-    for (wchar_t c : text) {
-        if (c == L',')
-            fields.emplace_back();
-        else
-            fields.back() += c;
-    }
-    return fields;
-}
-
-std::wstring ExpandEnv(const std::wstring& text)
-{
-    wchar_t buf[8192] = {};
-    ExpandEnvironmentStringsW(text.c_str(), buf, 8192);
-    return buf;
-}
-
 // ---------------------------------------------------------------------------
 
 void Dialog::SetText(int id, const std::wstring& text) const
@@ -379,6 +314,18 @@ void InstallFixture::PressOKAndExpectSilentEnd(const Dialog& dlg)
     std::wstring box;
     EXPECT_TRUE(WaitEndWithoutBox(box)) << "installation did not end silently: "
                                         << testing::PrintToString(box);
+}
+
+bool InstallFixture::PressOKAndApply(const Dialog& dlg)
+{
+    dlg.PressOK();
+    Box box = WaitBox();
+    if (!box.hwnd) {
+        ADD_FAILURE() << "no completion prompt";
+        return false;
+    }
+    Answer(box, IDYES);
+    return WaitEnd();
 }
 
 std::vector<std::wstring> InstallFixture::DestFiles(const std::wstring& folder) const

@@ -10,7 +10,9 @@
 #include <utility>
 #include <vector>
 #include "ProcessDriver.h"
+#include "RegValuesGuard.h"
 #include "TestFiles.h"
+#include "TestText.h"
 
 namespace InstallTest {
 
@@ -49,30 +51,9 @@ void DeleteKeyTree(HKEY root, const std::wstring& key);
 bool WriteRegStr(HKEY root, const std::wstring& key, const std::wstring& name,
                  const std::wstring& value, DWORD type = REG_SZ);
 
-// The values (not subkeys) of one key, put back as they were on scope exit:
-// values added meanwhile are deleted, changed or deleted ones rewritten.
-class RegValuesGuard {
-public:
-    RegValuesGuard(HKEY root, const std::wstring& key);
-    ~RegValuesGuard();
-    RegValuesGuard(const RegValuesGuard&) = delete;
-    RegValuesGuard& operator=(const RegValuesGuard&) = delete;
-
-private:
-    struct Saved {
-        std::wstring name;
-        DWORD type;
-        std::vector<BYTE> data;
-    };
-    HKEY m_root;
-    std::wstring m_key;
-    bool m_existed;
-    std::vector<Saved> m_values;
-};
-
-// Splits a scheme string at its commas.
-std::vector<std::wstring> SplitFields(const std::wstring& text);
-std::wstring ExpandEnv(const std::wstring& text);
+using NelTest::ExpandEnv;
+using NelTest::RegValuesGuard;
+using NelTest::SplitFields;
 
 // The running installer's main dialog.
 struct Dialog {
@@ -142,6 +123,9 @@ protected:
     bool WaitEndWithoutBox(std::wstring& boxText);
     // Presses OK and waits for a completed run with no message box.
     void PressOKAndExpectSilentEnd(const Dialog& dlg);
+    // Presses OK, answers the completion prompt with Yes and waits for the
+    // installer to end; false (with the reason reported) when either fails.
+    bool PressOKAndApply(const Dialog& dlg);
     bool Running() const { return m_proc && m_proc->Running(); }
     // Files of the destination folder (names, sorted), empty if absent.
     std::vector<std::wstring> DestFiles(const std::wstring& folder) const;

@@ -135,11 +135,7 @@ TEST_F(InstallScheme, AllUsersWritesPlainStringsUnderMachineKey)
     ASSERT_TRUE(IsWindowVisible(dlg.Item(IDC_ALL_USERS)));
     const std::wstring name1 = dlg.Text(IDC_DESIGN_NAME1), name2 = dlg.Text(IDC_DESIGN_NAME2);
     dlg.SetCheck(true);
-    dlg.PressOK();
-    Box box = WaitBox();
-    ASSERT_NE(nullptr, box.hwnd) << "no completion prompt";
-    Answer(box, IDYES);
-    ASSERT_TRUE(WaitEnd());
+    ASSERT_TRUE(PressOKAndApply(dlg));
 
     for (const auto& [name, design] :
          {std::make_pair(name1, &kDesign1), std::make_pair(name2, &kDesign2)}) {
@@ -175,11 +171,7 @@ TEST_F(InstallScheme, Windows9xWritesPlainStringsForCurrentUserWithoutSchemeSour
     EXPECT_FALSE(IsWindowVisible(dlg.Item(IDC_ALL_USERS)));
     const std::wstring name1 = dlg.Text(IDC_DESIGN_NAME1), name2 = dlg.Text(IDC_DESIGN_NAME2);
     dlg.SetCheck(true);
-    dlg.PressOK();
-    Box box = WaitBox();
-    ASSERT_NE(nullptr, box.hwnd) << "no completion prompt";
-    Answer(box, IDYES);
-    ASSERT_TRUE(WaitEnd());
+    ASSERT_TRUE(PressOKAndApply(dlg));
 
     RegValue v1 = ReadReg(HKEY_CURRENT_USER, kUserSchemes, name1);
     RegValue v2 = ReadReg(HKEY_CURRENT_USER, kUserSchemes, name2);
@@ -211,11 +203,7 @@ TEST_F(InstallScheme, FolderUnderWindowsFolderIsWrittenAsSystemRootInSchemeOnly)
     ASSERT_NE(nullptr, dlg.hwnd);
     const std::wstring name1 = dlg.Text(IDC_DESIGN_NAME1), name2 = dlg.Text(IDC_DESIGN_NAME2);
     dlg.SetText(IDC_INSTALL_FOLDER, typedWindows + sub);
-    dlg.PressOK();
-    Box box = WaitBox();
-    ASSERT_NE(nullptr, box.hwnd) << "no completion prompt";
-    Answer(box, IDYES);
-    ASSERT_TRUE(WaitEnd());
+    ASSERT_TRUE(PressOKAndApply(dlg));
 
     RegValue v1 = ReadReg(HKEY_CURRENT_USER, kUserSchemes, name1);
     EXPECT_EQ(static_cast<DWORD>(REG_EXPAND_SZ), v1.type);
