@@ -47,23 +47,11 @@ bool InstallWithSetupapi(const std::wstring& infPath)
 
 namespace {
 
-BOOL CALLBACK FindNoButton(HWND child, LPARAM param)
-{
-    std::wstring text = NelTest::WindowText(child);
-    if (text == L"\x3044\x3044\x3048(&N)" || text == L"&No") {
-        *reinterpret_cast<HWND*>(param) = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Answers a box with No: the library's box has its own button IDs, so its
 // No button is clicked; a system box takes the command ID.
 void AnswerNo(HWND box)
 {
-    HWND button = nullptr;
-    EnumChildWindows(box, FindNoButton, reinterpret_cast<LPARAM>(&button));
-    if (button)
+    if (HWND button = NelTest::FindButtonWithWord(box, {L"いいえ", L"No"}))
         PostMessageW(button, BM_CLICK, 0, 0);
     else
         PostMessageW(box, WM_COMMAND, IDNO, 0);
