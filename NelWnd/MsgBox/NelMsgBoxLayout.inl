@@ -15,10 +15,9 @@ const NELMB_T* TextOf(const NELMB_STR& s)
     return s.t() ? s.t() : empty;
 }
 
-// The most text a box shows, in units: more than a screen holds. The wrap
-// measures a line once for every character added to it, and where the
-// system breaks lines itself a line can grow to the whole text, so an
-// unbounded text would keep the box from ever opening.
+// The most text a box shows, in units: more than a screen holds. The rest
+// could not be seen, and the wrap and the drawing would still go through
+// all of it, so a text of any length is cut to this before the layout.
 const int kMaxShownUnits = 2048;
 
 // Cuts a longer text at a whole character and ends it with "...".
