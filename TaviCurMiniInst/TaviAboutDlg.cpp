@@ -3,6 +3,7 @@
 // are pixels in the dialog's client area.
 #include "TaviAboutDlg.h"
 #include <algorithm>
+#include "DialogGeometry.h"
 #include "InfoMacros.h"
 #include "InstallInfo.h"
 #include "NelIni.h"
@@ -13,17 +14,9 @@
 #include "WndUtil/NelWndUtil.h"
 #include "resource.h"
 
+using namespace TaviGeometry;
+
 namespace {
-
-int Width(const RECT& rc) { return rc.right - rc.left; }
-int Height(const RECT& rc) { return rc.bottom - rc.top; }
-
-RECT ChildRect(HWND control)
-{
-    RECT rc = {0, 0, 0, 0};
-    NelGetChildWndRect(control, &rc);
-    return rc;
-}
 
 // The control's text measured as one line in the dialog font. An empty
 // text still takes one line's height (lineHeight), so an empty copyright
@@ -44,11 +37,6 @@ RECT PlaceText(HWND control, int x, int y, int lineHeight)
     const SIZE size = MeasureControl(control, lineHeight);
     SetWindowPos(control, nullptr, x, y, size.cx + 2, size.cy + 2, SWP_NOZORDER | SWP_NOACTIVATE);
     return ChildRect(control);
-}
-
-void Place(HWND control, int x, int y, int cx, int cy)
-{
-    SetWindowPos(control, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace

@@ -160,15 +160,3 @@ bool CTaviCurMiniInstDlg::CheckInfoFileStillPresent()
     CallNelMsgBoxW(text.t(), caption.t(), MB_ICONERROR, nullptr, nullptr, nullptr);
     return false;
 }
-
-void CTaviCurMiniInstDlg::Place(HWND control, int x, int y, int cx, int cy)
-{
-    SetWindowPos(control, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-RECT CTaviCurMiniInstDlg::ChildRect(HWND control)
-{
-    RECT rc = {0, 0, 0, 0};
-    NelGetChildWndRect(control, &rc);
-    return rc;
-}

@@ -85,9 +85,6 @@ private:
     static void SetControlText(HWND control, const wchar_t* key);
     // The size of the control's text measured as one line.
     static SIZE MeasureControl(HWND control);
-    // Moves and sizes a control, in dialog client coordinates.
-    static void Place(HWND control, int x, int y, int cx, int cy);
-    static RECT ChildRect(HWND control);
 
     // True while the install-info file exists; otherwise message 1098.
     bool CheckInfoFileStillPresent();

@@ -3,6 +3,7 @@
 // earlier run, and their layout inside the group box.
 #include "TaviCurMiniInstDlg.h"
 #include <algorithm>
+#include "DialogGeometry.h"
 #include "InfoMacros.h"
 #include "InstallInfo.h"
 #include "NelReg.h"
@@ -10,6 +11,8 @@
 #include "TaviGlobals.h"
 #include "WndUtil/NelWndUtilInternal.h"
 #include "resource.h"
+
+using namespace TaviGeometry;
 
 bool CTaviCurMiniInstDlg::ReadSavedString(const wchar_t* key, CNelStrW& out)
 {

@@ -4,6 +4,7 @@
 // dialog. All coordinates are pixels in the dialog's client area.
 #include "TaviCurMiniInstDlg.h"
 #include <algorithm>
+#include "DialogGeometry.h"
 #include "InfoMacros.h"
 #include "InstallInfo.h"
 #include "NelWndHelp.h"
@@ -17,10 +18,9 @@ namespace {
 // The default product bitmap is drawn on teal, which shows through.
 const COLORREF kDefaultImageBackground = RGB(0, 128, 128);
 
-int Width(const RECT& rc) { return rc.right - rc.left; }
-int Height(const RECT& rc) { return rc.bottom - rc.top; }
-
 } // namespace
+
+using namespace TaviGeometry;
 
 int CTaviCurMiniInstDlg::OnInit(HWND hwnd, LPARAM)
 {
