@@ -9,8 +9,8 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
-packages=(cmake make mingw-w64 g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth
-          locales fonts-noto-cjk googletest imagemagick python3)
+packages=(cmake make mingw-w64 g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386 xvfb xauth
+          locales fonts-noto-cjk fonts-wine googletest imagemagick python3)
 
 missing=()
 for p in "${packages[@]}"; do

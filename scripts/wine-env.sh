@@ -1,12 +1,15 @@
 # Sourced by the project's scripts: a Wine prefix of the project's own under
 # the build folder, and an Xvfb display that the calling script starts and
 # stops itself.
+#   nel_arch                 export NEL_ARCH: win32, or win64 where this
+#                            machine cannot start 32-bit programs
 #   nel_wine_env BUILD_DIR   export WINEPREFIX, WINEARCH, WINEDEBUG
 #   nel_prefix               create the prefix once (wineboot)
 #   nel_xvfb_start           start Xvfb on a free display, export DISPLAY
 #   nel_xvfb_stop            stop that Xvfb and this prefix's wineserver
 #   nel_prepare ROOT [quiet] install what is missing and build into
-#                            $BUILD_DIR (default ROOT/build, exported)
+#                            $BUILD_DIR (default ROOT/build, or
+#                            ROOT/build-win64 for the 64-bit build; exported)
 #   nel_demo_package ROOT BUILD_DIR FOLDER
 #                            lay out the demo set in FOLDER as an author
 #                            ships it: DemoSet.exe, NelWnd.dll, the
@@ -14,8 +17,49 @@
 #   nel_session BUILD_DIR    all of it: environment, a display stopped when
 #                            the script exits, and the prefix
 
+# The shipped modules are 32-bit and run under 32-bit Wine. A kernel built
+# without IA-32 emulation (or started with ia32_emulation=off) refuses every
+# 32-bit program, Wine's 32-bit loader included ("Exec format error"), and
+# no 32-bit code can run at all, so neither 32-bit Wine nor its WoW64 mode
+# works. On such a machine the scripts build the same sources for 64-bit
+# Windows (cmake/mingw-x86_64.cmake) and run them under 64-bit Wine, and say
+# so. NEL_ARCH=win32 or win64 set by the caller chooses without the probe.
+nel_arch() {
+  if [ -z "${NEL_ARCH:-}" ]; then
+    if wine --version >/dev/null 2>&1; then
+      NEL_ARCH=win32
+    else
+      NEL_ARCH=win64
+      echo "note: this machine cannot start 32-bit programs (its kernel has no IA-32" \
+        "emulation), so 32-bit Wine cannot run here. Building and testing the 64-bit" \
+        "build of the same sources under 64-bit Wine instead." >&2
+    fi
+  fi
+  export NEL_ARCH
+}
+
+nel_toolchain() {
+  if [ "$NEL_ARCH" = win64 ]; then echo mingw-x86_64.cmake; else echo mingw-i686.cmake; fi
+}
+
+# For the 64-bit build, "wine" must start the 64-bit loader: the system's
+# wine script prefers the 32-bit one whenever it is installed.
+nel_wine64_shim() {
+  local loader shim="$1/wine64-bin"
+  loader=$(command -v wine64 || echo /usr/lib/wine/wine64)
+  [ -x "$loader" ] || loader=/usr/lib/wine/wine64
+  mkdir -p "$shim"
+  for name in wine wine-stable; do
+    printf '#!/bin/sh\nexport WINELOADER=%s\nexec %s "$@"\n' "$loader" "$loader" >"$shim/$name"
+    chmod +x "$shim/$name"
+  done
+  case ":$PATH:" in *":$shim:"*) ;; *) export PATH="$shim:$PATH" ;; esac
+}
+
 nel_wine_env() {
-  export WINEARCH=win32
+  nel_arch
+  export WINEARCH=$NEL_ARCH
+  [ "$NEL_ARCH" = win64 ] && nel_wine64_shim "$1"
   export WINEPREFIX="$1/wineprefix"
   export WINEDEBUG=-all
   # No Mono or Gecko download prompts in a prefix made for tests.
@@ -83,8 +127,13 @@ nel_session() {
 }
 
 nel_prepare() {
-  export BUILD_DIR="${BUILD_DIR:-$1/build}"
   "$1/scripts/setup.sh"
+  nel_arch
+  if [ "$NEL_ARCH" = win64 ]; then
+    export BUILD_DIR="${BUILD_DIR:-$1/build-win64}"
+  else
+    export BUILD_DIR="${BUILD_DIR:-$1/build}"
+  fi
   if [ "${2:-}" = quiet ]; then
     "$1/scripts/build.sh" >/dev/null
   else

@@ -40,11 +40,11 @@ BOOL CNelXPBtn::HookDlgItem(int id, HWND parent, HINSTANCE module)
     if (!m_hWnd)
         return FALSE;
     // The object must be findable before the first subclassed message.
-    LONG previousData = NELXPBTN_SETWNDLONG(m_hWnd, GWL_USERDATA, reinterpret_cast<LONG>(this));
+    LONG_PTR previousData = NELXPBTN_SETWNDLONG(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     WNDPROC old = reinterpret_cast<WNDPROC>(
-        NELXPBTN_SETWNDLONG(m_hWnd, GWL_WNDPROC, reinterpret_cast<LONG>(&CNelXPBtn::XPBtnProc)));
+        NELXPBTN_SETWNDLONG(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CNelXPBtn::XPBtnProc)));
     if (!old) {
-        NELXPBTN_SETWNDLONG(m_hWnd, GWL_USERDATA, previousData);
+        NELXPBTN_SETWNDLONG(m_hWnd, GWLP_USERDATA, previousData);
         return FALSE;
     }
     m_pfnOldProc = old;

@@ -6,8 +6,8 @@
 #include <windows.h>
 
 #ifdef NEL_INSTALLER_BUILD
-#define NELXPBTN_SETWNDLONG SetWindowLongW
-#define NELXPBTN_GETWNDLONG GetWindowLongW
+#define NELXPBTN_SETWNDLONG SetWindowLongPtrW
+#define NELXPBTN_GETWNDLONG GetWindowLongPtrW
 #define NELXPBTN_CALLPROC CallWindowProcW
 #define NELXPBTN_SENDMSG SendMessageW
 #define NELXPBTN_TEXTLEN GetWindowTextLengthW
@@ -17,8 +17,8 @@
 typedef wchar_t NelXPBtnChar;
 typedef OSVERSIONINFOW NelXPBtnVersionInfo;
 #else
-#define NELXPBTN_SETWNDLONG SetWindowLongA
-#define NELXPBTN_GETWNDLONG GetWindowLongA
+#define NELXPBTN_SETWNDLONG SetWindowLongPtrA
+#define NELXPBTN_GETWNDLONG GetWindowLongPtrA
 #define NELXPBTN_CALLPROC CallWindowProcA
 #define NELXPBTN_SENDMSG SendMessageA
 #define NELXPBTN_TEXTLEN GetWindowTextLengthA

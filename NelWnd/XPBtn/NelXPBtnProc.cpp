@@ -134,7 +134,7 @@ void CNelXPBtn::ActivateParent()
 
 LRESULT CALLBACK CNelXPBtn::XPBtnProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CNelXPBtn* self = reinterpret_cast<CNelXPBtn*>(NELXPBTN_GETWNDLONG(hwnd, GWL_USERDATA));
+    CNelXPBtn* self = reinterpret_cast<CNelXPBtn*>(NELXPBTN_GETWNDLONG(hwnd, GWLP_USERDATA));
     if (!self || !self->m_pfnOldProc)
         return DefWindowProcW(hwnd, msg, wParam, lParam);
     switch (msg) {

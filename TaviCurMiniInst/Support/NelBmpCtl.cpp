@@ -23,11 +23,11 @@ BOOL CNelBmpCtl::HookDlgItem(int id, HWND parent, HINSTANCE module)
     if (!m_hWnd)
         return FALSE;
     // The object must be findable before the first subclassed message.
-    LONG previousData = SetWindowLongW(m_hWnd, GWL_USERDATA, reinterpret_cast<LONG>(this));
+    LONG_PTR previousData = SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     WNDPROC old = reinterpret_cast<WNDPROC>(
-        SetWindowLongW(m_hWnd, GWL_WNDPROC, reinterpret_cast<LONG>(&CNelBmpCtl::BmpCtlProc)));
+        SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CNelBmpCtl::BmpCtlProc)));
     if (!old) {
-        SetWindowLongW(m_hWnd, GWL_USERDATA, previousData);
+        SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, previousData);
         return FALSE;
     }
     m_pfnOldProc = old;
@@ -56,7 +56,7 @@ int CNelBmpCtl::OnPaint()
 
 LRESULT CALLBACK CNelBmpCtl::BmpCtlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CNelBmpCtl* self = reinterpret_cast<CNelBmpCtl*>(GetWindowLongW(hwnd, GWL_USERDATA));
+    CNelBmpCtl* self = reinterpret_cast<CNelBmpCtl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self || !self->m_pfnOldProc)
         return 0;
     // Painting validates the control, so the static's own procedure finds

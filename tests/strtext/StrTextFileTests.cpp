@@ -142,6 +142,9 @@ TYPED_TEST(TextFile, HugeFilesFailWithoutCrashing)
     const unsigned long long sizes[] = {0xFFFFFFFFull, 0xFFFFFFFEull, 0x80000000ull, 0x7FFFFFF0ull,
                                         0x100000002ull, 0x100000000ull};
     for (unsigned long long size : sizes) {
+        // Just under 2 GiB fits the address space of the 64-bit test build.
+        if (size == 0x7FFFFFF0ull && sizeof(void*) == 8)
+            continue;
         SCOPED_TRACE(testing::Message() << "size 0x" << std::hex << size);
         std::wstring path = dir / L"huge.bin";
         ASSERT_TRUE(MakeSparseFile(path, size));
@@ -290,7 +293,9 @@ TYPED_TEST(TextFile, RepeatedLoadsAndSavesKeepMemoryFlat)
     TempDir dir;
     std::string bytes(4 << 20, 'a');
     ASSERT_TRUE(WriteBytes(dir / L"big.txt", bytes));
-    ASSERT_TRUE(MakeSparseFile(dir / L"huge.bin", 0x7FFFFFF0ull));
+    // A size the load refuses: more than a 32-bit address space can hold,
+    // past the int length in the 64-bit test build.
+    ASSERT_TRUE(MakeSparseFile(dir / L"huge.bin", sizeof(void*) == 8 ? 0x80000000ull : 0x7FFFFFF0ull));
     TypeParam s;
     ASSERT_EQ(1, Load(s, dir / L"big.txt"));  // the string's own buffer exists before measuring
     size_t before = CommittedPrivateBytes();

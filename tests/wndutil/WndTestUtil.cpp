@@ -172,8 +172,8 @@ struct WineGdiEntry {
 };
 #pragma pack(pop)
 
-// PEB->GdiSharedHandleTable (PEB + 0x94 in the 32-bit layout), the PEB
-// from ntdll's process information query.
+// PEB->GdiSharedHandleTable (PEB + 0x94 in the 32-bit layout, + 0xF8 in
+// the 64-bit one), the PEB from ntdll's process information query.
 const WineGdiEntry* WineGdiTable()
 {
     struct {
@@ -186,7 +186,7 @@ const WineGdiEntry* WineGdiTable()
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
     if (!query || query(GetCurrentProcess(), 0, &info, sizeof(info), nullptr) != 0 || !info.peb)
         return nullptr;
-    return *reinterpret_cast<const WineGdiEntry**>(info.peb + 0x94);
+    return *reinterpret_cast<const WineGdiEntry**>(info.peb + (sizeof(void*) == 8 ? 0xF8 : 0x94));
 }
 
 int CountWineGdiEntries()
