@@ -9,4 +9,5 @@ const CursorRole kCursorRoles[kCursorRoleCount] = {
     {L"DN|no|_Size2", L"SizeNWSE"}, {L"DN|no|_Size1", L"SizeNESW"},
     {L"DN|no|_Move", L"SizeAll"},   {L"DN|no|_Up", L"UpArrow"},
     {L"DN|no|_Hand", L"Hand"},
+    {L"DN|no|_Pin", L"Pin"},        {L"DN|no|_Person", L"Person"},
 };

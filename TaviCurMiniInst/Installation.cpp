@@ -108,16 +108,51 @@ bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolde
     return allCopied;
 }
 
+namespace {
+
+// Whether design number names a Pin or a Person file.
+bool DesignNamesExtraRoles(const wchar_t* number, const wchar_t* infoFile)
+{
+    for (int i = kClassicRoleCount; i < kCursorRoleCount; ++i) {
+        CNelStrW file;
+        ReadDesignFile(kCursorRoles[i].keyTemplate, number, L"", file, infoFile);
+        if (!file.IsEmpty())
+            return true;
+    }
+    return false;
+}
+
+bool UserCursorValueExists(const wchar_t* valueName)
+{
+    CNelStrW path(kUserCursorsKey);
+    path += L"\\";
+    path += valueName;
+    BYTE* data = nullptr;
+    DWORD size = 0;
+    const bool exists = NelRegReadRaw(path.t(), &data, &size) == ERROR_SUCCESS;
+    delete[] data;
+    return exists;
+}
+
+} // namespace
+
 void BuildSchemeString(const wchar_t* number, const wchar_t* installFolder, CNelStrW& out,
                        const wchar_t* infoFile)
 {
-    CNelStrW joined(L"");
+    // Seventeen fields only for a design with Pin or Person, so that every
+    // other scheme stays exactly the classic fifteen.
+    CNelStrW fields[kCursorRoleCount];
+    int count = kClassicRoleCount;
     for (int i = 0; i < kCursorRoleCount; ++i) {
+        ReadDesignFile(kCursorRoles[i].keyTemplate, number, installFolder, fields[i], infoFile);
+        if (i >= kClassicRoleCount && !fields[i].IsEmpty())
+            count = kCursorRoleCount;
+    }
+    CNelStrW joined(L"");
+    for (int i = 0; i < count; ++i) {
         if (i > 0)
             joined += L",";
-        CNelStrW field;
-        ReadDesignFile(kCursorRoles[i].keyTemplate, number, installFolder, field, infoFile);
-        joined += field;
+        joined += fields[i];
     }
     CNelStrW systemRoot(L"%SYSTEMROOT%");
     systemRoot.ExpandEnvStr();
@@ -205,9 +240,16 @@ void SaveInstallChoices(const InstallChoices& choices)
 void ApplyDesign(const wchar_t* number, const CNelStrW& name, const CNelStrW& installFolder,
                  bool writeSchemeSource, int allUsers)
 {
-    for (int i = 0; i < kCursorRoleCount; ++i)
+    // Pin and Person are written for a design that names either, and
+    // emptied where an earlier set left them, so that no other set's
+    // pointer stays; a system that never had them gets nothing new.
+    const bool extras = DesignNamesExtraRoles(number, g_strInfoFile.t());
+    for (int i = 0; i < kCursorRoleCount; ++i) {
+        if (i >= kClassicRoleCount && !extras && !UserCursorValueExists(kCursorRoles[i].valueName))
+            continue;
         WriteCursorRoleValue(kCursorRoles[i].keyTemplate, number, kCursorRoles[i].valueName,
                              installFolder.t(), REG_EXPAND_SZ, g_strInfoFile.t());
+    }
     // The default value is the name the mouse settings show as current.
     CNelStrW path(kUserCursorsKey);
     path += L"\\%NULL%";

@@ -31,9 +31,10 @@ bool IsInvalidInstallFileName(const CNelStrW& name);
 // after a failure. True when every copy succeeded.
 bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder);
 
-// The fifteen comma-separated file paths of design number, under the
-// install folder (ending in "\"); a folder inside the Windows folder is
-// written as %SYSTEMROOT%.
+// The comma-separated file paths of design number, under the install
+// folder (ending in "\"): fifteen, or seventeen when the design names a
+// Pin or a Person file; a folder inside the Windows folder is written as
+// %SYSTEMROOT%.
 void BuildSchemeString(const wchar_t* number, const wchar_t* installFolder, CNelStrW& out,
                        const wchar_t* infoFile);
 
@@ -64,7 +65,8 @@ struct InstallChoices {
 };
 void SaveInstallChoices(const InstallChoices& choices);
 
-// Makes design number the current pointer set: the fifteen role values,
+// Makes design number the current pointer set: the role values (Pin and
+// Person only where the design names either or they already exist),
 // the scheme name, "Scheme Source" when writeSchemeSource, and a request
 // to the system to reload the cursors.
 void ApplyDesign(const wchar_t* number, const CNelStrW& name, const CNelStrW& installFolder,

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the demo cursor set and writes it as Windows cursor files.
 
-Two designs, each with a file for every one of the fifteen pointer roles:
+Two designs, each with a file for every one of the fifteen classic pointer
+roles; the animated design also has the two newer roles, Pin and Person:
 
     design 1 "Mint"   static cursors (.cur): 32 x 32 pixels, 32 bits per
                       pixel with alpha and an AND mask, mint green with a
@@ -28,6 +29,8 @@ Files (same base name for both designs, .cur for design 1, .ani for 2):
     move    Move        move, centre
     up      Up          alternate select, hot spot at the arrow tip
     hand    Hand        link select, hot spot at the fingertip
+    pin     Pin         location select (.ani only), hot spot at the tip
+    person  Person      person select (.ani only), hot spot at the tip
 
 The install-info file's "Wait" role is the working-in-background pointer
 and "Busy" the busy one, hence the names working and busy.
@@ -404,6 +407,21 @@ def hand_creases(dy=0.0):
     return out
 
 
+def map_pin(cx, cy, s=1.0):
+    """A map pin: a round head with a hole and a point below it at
+    (cx, cy + 9 s)."""
+    head = circle(cx, cy, 4.2 * s, 32)
+    point = oriented([(cx - 3.3 * s, cy + 2.6 * s), (cx + 3.3 * s, cy + 2.6 * s), (cx, cy + 9.0 * s)])
+    return [head, point], circle(cx, cy, 1.6 * s, 20, hole=True)
+
+
+def person(cx, cy, s=1.0):
+    """Head and shoulders of a person, centred on (cx, cy)."""
+    head = circle(cx, cy - 4.4 * s, 2.7 * s, 28)
+    shoulders = rounded_rect(cx - 5.6 * s, cy + 0.6 * s, cx + 5.6 * s, cy + 7.4 * s, 3.2 * s)
+    return [head, shoulders]
+
+
 def cuff(dy=0.0):
     return [oriented(translate([(10.5, 26.5), (23, 26.5), (23, 30.5), (10.5, 30.5)], 0, dy))]
 
@@ -483,6 +501,20 @@ def draw_role(role, style, t, animated):
         draw_body(c, hand(dy) + cuff(dy), style)
         draw_ink(c, cuff(dy), style["accent"])
         draw_ink(c, hand_creases(dy), style["line"], 0.7)
+    elif role == "pin":
+        draw_body(c, [arrow_poly()], style)
+        # The pin drops in and settles.
+        dy = -2.2 * math.cos(math.pi * t) ** 2 if animated else 0.0
+        parts, hole = map_pin(23.5, 16.5 + dy, 0.95)
+        draw_body(c, parts + [hole], style, outline=1.0)
+        draw_ink(c, [circle(23.5, 16.5 + dy, 1.6 * 0.95, 20)], style["accent"])
+    elif role == "person":
+        draw_body(c, [arrow_poly()], style)
+        # The person nods: a small scale pulse.
+        scale = 0.88 + 0.06 * wave if animated else 0.88
+        head, shoulders = person(23.0, 21.5, scale)
+        draw_body(c, [shoulders], style, outline=1.0)
+        draw_body(c, [head], style, outline=1.0)
     else:
         raise ValueError(role)
     return c
@@ -505,7 +537,13 @@ ROLES = [
     ("move", "Move", 16, 16),
     ("up", "Up", 15, 1),
     ("hand", "Hand", 11, 1),
+    ("pin", "Pin", 2, 1),
+    ("person", "Person", 2, 1),
 ]
+
+# Roles only the animated design has (Windows 10 version 1709 and later
+# read them as fields 16 and 17 of a scheme).
+ANIMATED_ONLY = {"pin", "person"}
 
 # Jiffies (1/60 s) per animation step; the last value of a list repeats.
 RATES = {
@@ -516,6 +554,7 @@ RATES = {
     "busy": [6],
     "hand": [7, 7, 7, 7, 7, 7, 7, 20],
     "pen": [6, 6, 6, 6, 6, 6, 6, 40],      # the ink line grows, then rests
+    "pin": [6, 6, 6, 6, 6, 6, 6, 30],      # the pin drops, then rests
 }
 DEFAULT_RATE = [8]
 
@@ -575,14 +614,16 @@ def main():
     os.makedirs(examples, exist_ok=True)
     written = {}
     for name, role, hx, hy in ROLES:
-        still = cur_file(draw_role(name, MINT, 0.0, False), hx, hy)
         frames = [draw_role(name, CORAL, i / FRAMES, True) for i in range(FRAMES)]
         moving = ani_file(frames, hx, hy, RATES.get(name, DEFAULT_RATE),
                           "Demo Set Coral " + role, "Kurumi Cursor Works")
-        written[name + ".cur"] = still
         written[name + ".ani"] = moving
-        write(os.path.join(out, name + ".cur"), still)
         write(os.path.join(out, name + ".ani"), moving)
+        still = b""
+        if name not in ANIMATED_ONLY:
+            still = cur_file(draw_role(name, MINT, 0.0, False), hx, hy)
+            written[name + ".cur"] = still
+            write(os.path.join(out, name + ".cur"), still)
         print("%-10s %-6s hot spot (%2d,%2d)  .cur %5d bytes  .ani %6d bytes, %d frames"
               % (name, role, hx, hy, len(still), len(moving), FRAMES))
     for name in EXAMPLE_FILES:

@@ -86,16 +86,24 @@ TEST_P(GuidePackage, SecondDesignHasFilesExactlyWhenItHasAName)
 INSTANTIATE_TEST_SUITE_P(All, GuidePackage, testing::ValuesIn(AllPackages()), PackageName);
 
 // The demo set fills every role of both designs with its own file, the
-// still design with .cur files and the animated one with .ani files.
-TEST(DemoSet, FillsAllFifteenRolesOfBothDesigns)
+// still design with .cur files and the classic fifteen roles, the animated
+// one with .ani files and all seventeen (so its scheme has seventeen fields).
+TEST(DemoSet, FillsTheClassicRolesOfBothDesignsAndPinAndPersonOfTheAnimatedOne)
 {
     std::wstring info = SourcePath(L"samples\\DemoSet\\DemoSet.nelcmi");
     UseInfoFile(info);
-    EXPECT_EQ(30u, ReadInstallFileList(info).size());
+    EXPECT_EQ(32u, ReadInstallFileList(info).size());
     for (const wchar_t* design : {L"1", L"2"}) {
         const wchar_t* ext = design[0] == L'1' ? L".cur" : L".ani";
+        const int roles = design[0] == L'1' ? kClassicRoleCount : kCursorRoleCount;
         std::vector<std::wstring> seen;
         for (const CursorRole& role : kCursorRoles) {
+            if (&role - kCursorRoles >= roles) {
+                CNelStrW none;
+                ReadDesignFile(role.keyTemplate, design, L"", none, info.c_str());
+                EXPECT_TRUE(none.IsEmpty()) << Utf8(std::wstring(role.keyTemplate)) << " in the still design";
+                continue;
+            }
             CNelStrW file;
             ReadDesignFile(role.keyTemplate, design, L"", file, info.c_str());
             std::wstring name = file.IsEmpty() ? L"" : file.t();

@@ -13,10 +13,11 @@ using namespace CmiTest;
 
 namespace {
 
-const wchar_t* const kRoleKeys[15] = {
+const wchar_t* const kRoleKeys[17] = {
     L"DN1_Arrow", L"DN1_Help",  L"DN1_Wait",  L"DN1_Busy",  L"DN1_Cross",
     L"DN1_Beam",  L"DN1_Pen",   L"DN1_No",    L"DN1_Size4", L"DN1_Size3",
-    L"DN1_Size2", L"DN1_Size1", L"DN1_Move",  L"DN1_Up",    L"DN1_Hand"};
+    L"DN1_Size2", L"DN1_Size1", L"DN1_Move",  L"DN1_Up",    L"DN1_Hand",
+    L"DN1_Pin",   L"DN1_Person"};
 
 std::wstring Ini(const std::wstring& file, const wchar_t* section, const wchar_t* key)
 {
@@ -71,8 +72,8 @@ TEST_P(FromInf, WritesThePackageTheInfDescribes)
     std::sort(files.begin(), files.end());
     std::sort(disk.begin(), disk.end());
     EXPECT_EQ(disk, files);
-    for (int i = 0; i < 15; ++i) {
-        std::wstring expected = sample.roles[i].empty() ? L"<missing>" : sample.roles[i];
+    for (size_t i = 0; i < 17; ++i) {
+        std::wstring expected = i >= sample.roles.size() || sample.roles[i].empty() ? L"<missing>" : sample.roles[i];
         EXPECT_EQ(expected, Ini(info, L"DesignList", kRoleKeys[i])) << P(kRoleKeys[i]);
     }
     for (const std::wstring& file : sample.disk)

@@ -93,8 +93,8 @@ std::vector<InfSample> Build()
                      L"[Strings]\nCUR_DIR=\"Cursors\\Case Set\"\nSCHEME_NAME=\"NelCmi Case Scheme\"\n",
                  true, InfEncoding::Ascii, {L"Arrow.cur", L"busy.ani"}, L"NelCmi Case Scheme",
                  L"%WindowsFolder%\\Cursors\\Case Set",
-                 Fields(15, {{0, L"Arrow.cur"}, {3, L"busy.ani"}}),
-                 {L"the scheme has 17 fields; fields after the fifteenth are left out"}, 17});
+                 Fields(17, {{0, L"Arrow.cur"}, {3, L"busy.ani"}, {15, L"Arrow.cur"}, {16, L"Arrow.cur"}}),
+                 {}, 17});
 
     // UTF-16 with Japanese names, LF line ends.
     s.push_back({"Utf16_JapaneseNames_Lf",

@@ -18,7 +18,7 @@ struct InfSample {
     // Expected package:
     std::wstring scheme;
     std::wstring folder;             // DefInstallFolder
-    std::vector<std::wstring> roles; // fifteen [DesignList] DN1_ values, "" = none
+    std::vector<std::wstring> roles; // fifteen or seventeen DN1_ values, "" = none
     std::vector<std::wstring> remarks;  // parts of remark lines
     int schemeFields;                // fields setupapi writes
 };

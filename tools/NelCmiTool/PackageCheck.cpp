@@ -162,7 +162,10 @@ private:
         ReadDesignFile(role.keyTemplate, number, L"", file, g_strInfoFile.t());
         int line = LineOfKey(m_text, L"DesignList", key);
         if (file.IsEmpty()) {
-            Add(line, Text(Msg::RoleEmpty, key, role.valueName), true);
+            // Pin and Person are optional: a design without them keeps the
+            // classic fifteen-field scheme.
+            if (&role - kCursorRoles < kClassicRoleCount)
+                Add(line, Text(Msg::RoleEmpty, key, role.valueName), true);
             return;
         }
         std::wstring name = S(file);

@@ -109,7 +109,7 @@ const Entry kEntries[] = {
      L"指定されたファイル {1} が inf と同じフォルダにありません。除外しました"},
     {Msg::InfRoleAbsent, L"{1}: file {2} is not in the package; the role is left empty",
      L"{1}: ファイル {2} がパッケージにないため、空のままにしました"},
-    {Msg::InfExtraFields, L"the scheme has {1} fields; fields after the fifteenth are left out: {2}",
+    {Msg::InfExtraFields, L"the scheme has {1} fields; fields after the seventeenth are left out: {2}",
      L"スキームのフィールドが {1} 個あります。16 個目以降は除外しました: {2}"},
     {Msg::InfFolderDiffers,
      L"the scheme names the folder {1}, the files are copied to {2}; the package uses the latter",
