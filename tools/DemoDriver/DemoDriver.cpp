@@ -8,6 +8,7 @@
 // scheme name. Exit code 0 when the installer ended with 0 and the scheme
 // of the first design is registered.
 #include <windows.h>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <initializer_list>
@@ -193,11 +194,14 @@ void ReportInstalled(const std::wstring& folder, const std::vector<std::wstring>
     }
     Print(L"    (" + std::to_wstring(count) + L" files)");
     std::wstring schemes = std::wstring(kCursorsKey) + L"\\Schemes";
-    for (const std::wstring& name : names)
-        Print(L"scheme \"" + name + L"\" = " + RegString(HKEY_CURRENT_USER, schemes.c_str(), name.c_str()));
+    for (const std::wstring& name : names) {
+        std::wstring scheme = RegString(HKEY_CURRENT_USER, schemes.c_str(), name.c_str());
+        size_t fields = std::count(scheme.begin(), scheme.end(), L',') + 1;
+        Print(L"scheme \"" + name + L"\" (" + std::to_wstring(fields) + L" fields) = " + scheme);
+    }
     const wchar_t* roles[] = {L"Arrow", L"Help", L"AppStarting", L"Wait", L"Crosshair",
                               L"IBeam", L"NWPen", L"No", L"SizeNS", L"SizeWE", L"SizeNWSE",
-                              L"SizeNESW", L"SizeAll", L"UpArrow", L"Hand"};
+                              L"SizeNESW", L"SizeAll", L"UpArrow", L"Hand", L"Pin", L"Person"};
     Print(L"current pointer values:");
     for (const wchar_t* role : roles)
         Print(L"    " + std::wstring(role) + L" = " + RegString(HKEY_CURRENT_USER, kCursorsKey, role));
