@@ -87,6 +87,9 @@ void ExpandInfoMacros(CNelStrW& text)
     ExpandFolder(text, L"%SystemFolder%", CSIDL_SYSTEM);
     ExpandFolder(text, L"%WindowsFolder%", CSIDL_WINDOWS);
     ExpandFolder(text, L"%ProgramFilesFolder%", CSIDL_PROGRAM_FILES);
+    // The user's own local application-data folder: a default folder there
+    // needs no administrator permission.
+    ExpandFolder(text, L"%LocalAppDataFolder%", CSIDL_LOCAL_APPDATA);
     ExpandCurInfo(text, L"CurName");
     ExpandCurInfo(text, L"CompanyName");
     ExpandCurInfo(text, L"ProductName");

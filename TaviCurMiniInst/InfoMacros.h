@@ -3,7 +3,7 @@
 #include "Str/NelStr.h"
 
 // Expands, in place and in this order: the folder macros %SystemFolder%,
-// %WindowsFolder% and %ProgramFilesFolder%; %CurName%, %CompanyName% and
+// %WindowsFolder%, %ProgramFilesFolder% and %LocalAppDataFolder%; %CurName%, %CompanyName% and
 // %ProductName% from [CurInfo]; %Version% as the version number with two
 // decimals; %Copyright% and %Homepage%; then one left-to-right scan for
 // user macros %Name% (three characters or more) from [Strings]. A macro

@@ -6,6 +6,7 @@
 #include "NelPath.h"
 #include "NelReg.h"
 #include "TaviGlobals.h"
+#include "WndUtil/NelWndUtilInternal.h"
 #include "resource.h"
 
 const wchar_t kUserCursorsKey[] = L"HKEY_CURRENT_USER\\Control Panel\\Cursors";
@@ -88,9 +89,12 @@ FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder)
     }
 }
 
-bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder)
+bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder,
+                      bool* accessDenied)
 {
     bool allCopied = true;
+    if (accessDenied)
+        *accessDenied = false;
     CNelStrW name;
     for (int n = 0; ReadInfoStr(L"InstallFiles", FileKey(n).t(), name); ++n) {
         CNelStrW source = sourceFolder + name;
@@ -102,6 +106,11 @@ bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolde
             SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_NORMAL);
             SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_ARCHIVE);
         } else {
+            // A folder in the file's place is refused the same way, but no
+            // permission would help there.
+            const DWORD error = GetLastError();
+            if (accessDenied && error == ERROR_ACCESS_DENIED && !NelIsDirectory(destination.t()))
+                *accessDenied = true;
             allCopied = false;
         }
     }
@@ -173,7 +182,7 @@ bool WriteCursorRoleValue(const wchar_t* keyTemplate, const wchar_t* number,
     return NelRegWrite(path.t(), file.t() ? file.t() : L"", type, KEY_WRITE) != FALSE;
 }
 
-bool WriteSchemeValue(const CNelStrW& keyPath, const CNelStrW& name, const CNelStrW& scheme,
+LONG WriteSchemeValue(const CNelStrW& keyPath, const CNelStrW& name, const CNelStrW& scheme,
                       DWORD type)
 {
     // The path ends in a backslash so that the parse gives the key alone;
@@ -181,14 +190,66 @@ bool WriteSchemeValue(const CNelStrW& keyPath, const CNelStrW& name, const CNelS
     CNelStrW subKey, unused;
     HKEY root = NelRegParsePath((keyPath + L"\\").t(), subKey, unused);
     if (!root)
-        return false;
+        return ERROR_INVALID_PARAMETER;
     HKEY key = nullptr;
-    if (RegCreateKeyExW(root, subKey.t(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return false;
-    LONG result = NelRegSetValue(key, name.t(), scheme.t(), type);
+    LONG result =
+        RegCreateKeyExW(root, subKey.t(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    if (result != ERROR_SUCCESS)
+        return result;
+    result = NelRegSetValue(key, name.t(), scheme.t(), type);
     RegCloseKey(key);
-    return result == ERROR_SUCCESS;
+    return result;
+}
+
+LONG WriteDesignSchemes(bool allUsers, const CNelStrW& installFolder, const CNelStrW& name1,
+                        const CNelStrW* name2)
+{
+    // The all-users key takes plain strings; the 9x family has neither the
+    // all-users key nor expandable scheme strings.
+    const bool win9x = NelIsWin9xPlatform() != FALSE;
+    CNelStrW schemes(allUsers && !win9x ? kAllUsersCursorsKey : kUserCursorsKey);
+    schemes += L"\\Schemes";
+    const DWORD type = (win9x || allUsers) ? REG_SZ : REG_EXPAND_SZ;
+    const CNelStrW* names[2] = {&name1, name2};
+    const wchar_t* numbers[2] = {L"1", L"2"};
+    for (int k = 0; k < 2 && names[k]; ++k) {
+        CNelStrW scheme;
+        BuildSchemeString(numbers[k], installFolder.t(), scheme, g_strInfoFile.t());
+        LONG result = WriteSchemeValue(schemes, *names[k], scheme, type);
+        if (result != ERROR_SUCCESS)
+            return result;
+    }
+    return ERROR_SUCCESS;
+}
+
+bool IsAbsoluteInstallFolder(const CNelStrW& folder)
+{
+    const wchar_t* p = folder.t() ? folder.t() : L"";
+    const bool drive = ((p[0] >= L'A' && p[0] <= L'Z') || (p[0] >= L'a' && p[0] <= L'z')) &&
+                       p[1] == L':' && p[2] == L'\\';
+    // "\\server\share": a server name and a share name, both non-empty.
+    const wchar_t* share = p[0] == L'\\' && p[1] == L'\\' && p[2] && p[2] != L'\\'
+                               ? wcschr(p + 2, L'\\')
+                               : nullptr;
+    return drive || (share && share[1] && share[1] != L'\\');
+}
+
+bool FolderCreationDenied(const CNelStrW& folder)
+{
+    // The deepest level that exists, then one attempt at the next.
+    CNelStrW existing = folder;
+    int slash = existing.RFind(L'\\');
+    while (slash > 0 && !NelIsDirectory(existing.Left(slash).t())) {
+        existing = existing.Left(slash);
+        slash = existing.RFind(L'\\');
+    }
+    if (slash <= 0)
+        return false;
+    if (CreateDirectoryW(existing.t(), nullptr)) {
+        RemoveDirectoryW(existing.t());
+        return false;
+    }
+    return GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 bool IsEndDlgUsed(const wchar_t* infoFile)

@@ -28,8 +28,19 @@ bool IsInvalidInstallFileName(const CNelStrW& name);
 
 // Copies every listed file from sourceFolder to installFolder (both end
 // in "\"), replacing read-only or hidden copies of an earlier run; goes on
-// after a failure. True when every copy succeeded.
-bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder);
+// after a failure. True when every copy succeeded; *accessDenied (when
+// given) tells whether a copy failed for want of permission.
+bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder,
+                      bool* accessDenied);
+
+// True for a folder a scheme can name: a drive letter with ":\" or a
+// network path "\\server\share\...".
+bool IsAbsoluteInstallFolder(const CNelStrW& folder);
+
+// After the folder could not be created: whether that was for want of
+// permission (the first missing level refuses to be made with access
+// denied), as for a program without elevation under the Windows folder.
+bool FolderCreationDenied(const CNelStrW& folder);
 
 // The comma-separated file paths of design number, under the install
 // folder (ending in "\"): fifteen, or seventeen when the design names a
@@ -46,8 +57,18 @@ bool WriteCursorRoleValue(const wchar_t* keyTemplate, const wchar_t* number,
 
 // Writes the scheme value named name under the key keyPath (a registry
 // path string); the name is a value name as it stands, backslashes and all.
-bool WriteSchemeValue(const CNelStrW& keyPath, const CNelStrW& name, const CNelStrW& scheme,
+// The registry's result.
+LONG WriteSchemeValue(const CNelStrW& keyPath, const CNelStrW& name, const CNelStrW& scheme,
                       DWORD type);
+
+// Writes the scheme of design 1 (name1) and, when name2 is given, of
+// design 2 under "\Schemes" of the all-users cursor key (allUsers) or the
+// current user's; always the user's on the 9x family. Plain strings for all
+// users and on the 9x family, expandable strings otherwise. ERROR_SUCCESS,
+// or the registry's result of the first write that failed (a design 1
+// value already written stays).
+LONG WriteDesignSchemes(bool allUsers, const CNelStrW& installFolder, const CNelStrW& name1,
+                        const CNelStrW* name2);
 
 // False only when [EndDlg] Use, trimmed of spaces, is "No" in any case.
 bool IsEndDlgUsed(const wchar_t* infoFile);

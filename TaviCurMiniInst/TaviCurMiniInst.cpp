@@ -1,10 +1,13 @@
 // Entry point of the cursor-set installer: finds the install-info file
 // beside the program, keeps a second copy of the same set from running,
 // prepares what both dialogs share, runs the main dialog and cleans up.
-// The command line is ignored. Every path returns 0 after posting a quit
-// message with exit code 0.
+// The command line is ignored, except for the helper mode that the program
+// starts itself where the install folder needs administrator permission;
+// that mode returns its result as the exit code. Every other path returns
+// 0 after posting a quit message with exit code 0.
 #include <windows.h>
 #include "DialogClass.h"
+#include "ElevatedInstall.h"
 #include "InfoMacros.h"
 #include "NelIni.h"
 #include "NelPath.h"
@@ -53,6 +56,19 @@ bool PrepareInstall()
     return true;
 }
 
+// The helper mode: no window, no single-instance check (the process that
+// started it holds the mutex); the install-info file beside the program
+// and the request on the command line, checked before anything is done.
+int RunHelperMode()
+{
+    CNelStrW programPath;
+    ElevatedRequest request = {};
+    if (!NelGetModulePath(programPath) || !BuildInfoFilePath(programPath, g_strInfoFile) ||
+        !NelFileExists(g_strInfoFile.t()) || !ParseElevatedCommandLine(GetCommandLineW(), request))
+        return kElevatedRefused;
+    return RunElevatedInstall(request);
+}
+
 void ReleaseSharedResources(ATOM dlgClass)
 {
     if (dlgClass)
@@ -71,6 +87,8 @@ void ReleaseSharedResources(ATOM dlgClass)
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int)
 {
     g_hInstance = hInstance;
+    if (IsElevatedCommandLine(GetCommandLineW()))
+        return RunHelperMode();
     if (!PrepareInstall())
         return Quit();
 

@@ -5,6 +5,8 @@
 #include "Str/NelStr.h"
 #include "XPBtn/NelXPBtn.h"
 
+struct ElevatedRequest;
+
 class CTaviCurMiniInstDlg {
 public:
     explicit CTaviCurMiniInstDlg(HWND hWndParent);
@@ -90,10 +92,19 @@ private:
     bool CheckInfoFileStillPresent();
 
     // OnInstall's pieces.
+    enum FolderState { kFolderReady, kFolderDenied, kFolderFailed };
     bool ReadInstallInput(CNelStrW& folder, CNelStrW& name1, CNelStrW& name2);
-    bool PrepareInstallFolder(CNelStrW& folder);
-    bool RegisterSchemes(const CNelStrW& folder, const CNelStrW& name1, const CNelStrW& name2,
-                         int allUsers);
+    // Trims the folder text and creates the folder: kFolderDenied when that
+    // needs permission the program lacks, kFolderFailed after message 1023.
+    FolderState PrepareInstallFolder(CNelStrW& folder);
+    // elevated: the helper already wrote the all-users values.
+    bool RegisterSchemes(const CNelStrW& folder, const ElevatedRequest& request, bool elevated);
+    // Where the folder or the all-users key needs administrator permission:
+    // asks, runs the helper and reports how it went. True when the helper
+    // did its part; false after a message (or No), the dialog staying open.
+    // Without a way to ask, message fallbackId with the focus on
+    // fallbackFocus (0: unchanged).
+    bool ContinueElevated(const ElevatedRequest& request, UINT fallbackId, int fallbackFocus);
     void OfferToApply(const CNelStrW& folder, const CNelStrW& name1, const CNelStrW& name2,
                       int allUsers);
     bool IsLocationVisible() const;

@@ -1,5 +1,6 @@
 // OK of the main dialog: the installation itself.
 #include "TaviCurMiniInstDlg.h"
+#include "ElevatedInstall.h"
 #include "Installation.h"
 #include "InstallInfo.h"
 #include "NelIni.h"
@@ -66,36 +67,31 @@ bool CTaviCurMiniInstDlg::ReadInstallInput(CNelStrW& folder, CNelStrW& name1, CN
     return true;
 }
 
-// Trims the folder text, creates the folder and leaves it ending in "\".
-bool CTaviCurMiniInstDlg::PrepareInstallFolder(CNelStrW& folder)
+CTaviCurMiniInstDlg::FolderState CTaviCurMiniInstDlg::PrepareInstallFolder(CNelStrW& folder)
 {
     folder.Trim(L" \"\\");
     NelCreateDirTree(folder.t());  // advisory: the folder is tested below
-    if (!NelIsDirectory(folder.t()))
-        return Fail(IDS_CANNOT_CREATE_FOLDER, IDC_INSTALL_FOLDER);
-    return true;
+    if (NelIsDirectory(folder.t()))
+        return kFolderReady;
+    if (FolderCreationDenied(folder))
+        return kFolderDenied;
+    Fail(IDS_CANNOT_CREATE_FOLDER, IDC_INSTALL_FOLDER);
+    return kFolderFailed;
 }
 
-bool CTaviCurMiniInstDlg::RegisterSchemes(const CNelStrW& folder, const CNelStrW& name1,
-                                          const CNelStrW& name2, int allUsers)
+bool CTaviCurMiniInstDlg::RegisterSchemes(const CNelStrW& folder, const ElevatedRequest& request,
+                                          bool elevated)
 {
-    // The all-users key takes plain strings; the 9x family has neither the
-    // all-users key nor expandable scheme strings.
-    const bool win9x = NelIsWin9xPlatform() != FALSE;
-    const bool machine = allUsers == 1 && !win9x;
-    CNelStrW schemes(machine ? kAllUsersCursorsKey : kUserCursorsKey);
-    schemes += L"\\Schemes";
-    const DWORD type = (win9x || allUsers == 1) ? REG_SZ : REG_EXPAND_SZ;
-
-    const CNelStrW* names[2] = {&name1, &name2};
-    const wchar_t* numbers[2] = {L"1", L"2"};
-    for (int k = 0; k < (m_bUseDesign2 ? 2 : 1); ++k) {
-        CNelStrW scheme;
-        BuildSchemeString(numbers[k], folder.t(), scheme, g_strInfoFile.t());
-        if (!WriteSchemeValue(schemes, *names[k], scheme, type))
-            return Fail(IDS_REGISTRY_FAILED, 0);
-    }
-    return true;
+    if (elevated && request.allUsers == 1)
+        return true;
+    const LONG result = WriteDesignSchemes(request.allUsers == 1, folder, request.name1,
+                                           m_bUseDesign2 ? &request.name2 : nullptr);
+    if (result == ERROR_SUCCESS)
+        return true;
+    // All users on an account without administrator rights.
+    if (result == ERROR_ACCESS_DENIED && request.allUsers == 1)
+        return ContinueElevated(request, IDS_REGISTRY_FAILED, 0);
+    return Fail(IDS_REGISTRY_FAILED, 0);
 }
 
 void CTaviCurMiniInstDlg::OfferToApply(const CNelStrW& folder, const CNelStrW& name1,
@@ -133,16 +129,32 @@ bool CTaviCurMiniInstDlg::OnInstall()
     const bool locationVisible = IsLocationVisible();
     const int allUsers =
         (locationVisible && NelGetCheck(GetDlgItem(m_hWnd, IDC_ALL_USERS)) == 1) ? 1 : 0;
-    if (!PrepareInstallFolder(folder))
+    const FolderState state = PrepareInstallFolder(folder);
+    if (state == kFolderFailed)
         return false;
+    // Where the program lacks permission, a helper started with it does
+    // the folder, the copies and the all-users values; the rest stays here.
+    const ElevatedRequest request = {folder, allUsers, name1, m_bUseDesign2 ? name2 : CNelStrW(L"")};
+    bool elevated = false;
+    if (state == kFolderDenied) {
+        if (!ContinueElevated(request, IDS_ACCESS_DENIED, IDC_INSTALL_FOLDER))
+            return false;
+        elevated = true;
+    }
 
     if (InfoValueIs(L"MainDlg", L"SaveInstallData", L"Yes"))
         SaveInstallChoices({folder, name1, name2, m_bUseDesign2 != 0, locationVisible, allUsers});
 
     folder += L"\\";
-    if (!CopyInstallFiles(source, folder))
-        return Fail(IDS_COPY_FAILED, 0);
-    if (!RegisterSchemes(folder, name1, name2, allUsers))
+    bool denied = false;
+    if (!elevated && !CopyInstallFiles(source, folder, &denied)) {
+        if (!denied)
+            return Fail(IDS_COPY_FAILED, 0);
+        if (!ContinueElevated(request, IDS_ACCESS_DENIED, IDC_INSTALL_FOLDER))
+            return false;
+        elevated = true;
+    }
+    if (!RegisterSchemes(folder, request, elevated))
         return false;
     if (IsEndDlgUsed(g_strInfoFile.t()))
         OfferToApply(folder, name1, name2, allUsers);

@@ -90,6 +90,12 @@
 #define IDS_FILE_NOT_FOUND          1028  // with "|no|", "|fn|", "|fp|"
 #define IDS_INVALID_FILE_NAME       1029  // with "|no|", "|fn|"
 #define IDS_NO_INSTALL_FILES        1030
+// Where the folder needs administrator permission ([Elevation] texts).
+#define IDS_ELEVATE_CAPTION         1031
+#define IDS_ELEVATE_QUESTION        1032  // with "|fp|"
+#define IDS_ELEVATE_DECLINED        1033
+#define IDS_ELEVATE_FAILED          1034
+#define IDS_ACCESS_DENIED           1035  // no way to ask for permission
 #define IDS_END_MESSAGE             1049  // completion prompt question
 
 // Help popup texts of the main dialog's controls

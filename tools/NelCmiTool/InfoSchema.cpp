@@ -37,6 +37,8 @@ std::vector<SchemaKey> BuildKeys()
     add(L"EndDlg", L"DlgTitle", true);
     add(L"EndDlg", L"Mes", true);
     add(L"EndDlg", L"ChangeDN", false);
+    for (const wchar_t* k : {L"DlgTitle", L"Mes", L"DeclinedMes", L"FailedMes", L"DeniedMes"})
+        add(L"Elevation", k, true);
     for (const wchar_t* number : {L"1", L"2"}) {
         for (const CursorRole& role : kCursorRoles) {
             std::wstring key = role.keyTemplate;

@@ -1,0 +1,171 @@
+#include "ElevatedInstall.h"
+#include <shellapi.h>
+#include "Installation.h"
+#include "InstallInfo.h"
+#include "NelIni.h"
+#include "NelPath.h"
+#include "TaviGlobals.h"
+
+const wchar_t kElevatedSwitch[] = L"/NelElevatedInstall";
+
+namespace {
+
+// One argument as the system's parser (CommandLineToArgvW and the C
+// runtime) reads it back: in double quotes, a quote as \", and the
+// backslashes before a quote or the closing quote doubled.
+void AppendQuoted(CNelStrW& out, const wchar_t* arg)
+{
+    out += L" \"";
+    int backslashes = 0;
+    for (const wchar_t* p = arg ? arg : L""; *p; ++p) {
+        if (*p == L'\\') {
+            ++backslashes;
+            continue;
+        }
+        for (int i = 0; i < backslashes * (*p == L'"' ? 2 : 1); ++i)
+            out += L"\\";
+        backslashes = 0;
+        if (*p == L'"')
+            out += L"\\";
+        wchar_t one[2] = {*p, 0};
+        out += one;
+    }
+    for (int i = 0; i < backslashes * 2; ++i)
+        out += L"\\";
+    out += L"\"";
+}
+
+// The whole command line split as the system does; the caller frees it
+// with LocalFree.
+LPWSTR* SplitCommandLine(const wchar_t* commandLine, int& count)
+{
+    count = 0;
+    return commandLine ? CommandLineToArgvW(commandLine, &count) : nullptr;
+}
+
+bool CheckRequest(const ElevatedRequest& request)
+{
+    if (request.allUsers != 0 && request.allUsers != 1)
+        return false;
+    if (!IsAbsoluteInstallFolder(request.folder))
+        return false;
+    CNelStrW unused;
+    const bool twoDesigns = ReadInfoStr(L"MainDlg", L"DN2CurName", unused);
+    if (request.name1.IsEmpty() || twoDesigns != !request.name2.IsEmpty())
+        return false;
+    if (twoDesigns && request.name1.CompareNC(request.name2.t()) == 0)
+        return false;
+    CNelStrW source;
+    NelGetModuleDir(source);
+    if (source.IsEmpty() || source.GetAt(source.GetLength() - 1) != L'\\')
+        source += L"\\";
+    return CheckInstallFiles(source).messageId == 0;
+}
+
+} // namespace
+
+CNelStrW BuildElevatedParameters(const ElevatedRequest& request)
+{
+    CNelStrW params(kElevatedSwitch);
+    AppendQuoted(params, request.folder.t());
+    AppendQuoted(params, request.allUsers == 1 ? L"1" : L"0");
+    AppendQuoted(params, request.name1.t());
+    if (!request.name2.IsEmpty())
+        AppendQuoted(params, request.name2.t());
+    return params;
+}
+
+bool IsElevatedCommandLine(const wchar_t* commandLine)
+{
+    int count = 0;
+    LPWSTR* args = SplitCommandLine(commandLine, count);
+    const bool helper = args && count >= 2 && lstrcmpiW(args[1], kElevatedSwitch) == 0;
+    LocalFree(args);
+    return helper;
+}
+
+bool ParseElevatedCommandLine(const wchar_t* commandLine, ElevatedRequest& request)
+{
+    int count = 0;
+    LPWSTR* args = SplitCommandLine(commandLine, count);
+    const bool shaped = args && (count == 5 || count == 6) && lstrcmpiW(args[1], kElevatedSwitch) == 0 &&
+                        (lstrcmpW(args[3], L"0") == 0 || lstrcmpW(args[3], L"1") == 0);
+    if (shaped) {
+        request.folder = args[2];
+        request.allUsers = args[3][0] == L'1' ? 1 : 0;
+        request.name1 = args[4];
+        request.name2 = count == 6 ? args[5] : L"";
+    }
+    LocalFree(args);
+    return shaped;
+}
+
+int RunElevatedInstall(const ElevatedRequest& request)
+{
+    if (!CheckRequest(request))
+        return kElevatedRefused;
+    NelCreateDirTree(request.folder.t());  // advisory: the folder is tested below
+    if (!NelIsDirectory(request.folder.t()))
+        return kElevatedNoFolder;
+    CNelStrW source;
+    NelGetModuleDir(source);
+    if (source.GetAt(source.GetLength() - 1) != L'\\')
+        source += L"\\";
+    CNelStrW folder = request.folder + L"\\";
+    if (!CopyInstallFiles(source, folder, nullptr))
+        return kElevatedCopyFailed;
+    if (request.allUsers == 1 &&
+        WriteDesignSchemes(true, folder, request.name1,
+                           request.name2.IsEmpty() ? nullptr : &request.name2) != ERROR_SUCCESS)
+        return kElevatedNoRegistry;
+    return kElevatedDone;
+}
+
+bool CanRequestElevation()
+{
+    OSVERSIONINFOW version = {};
+    version.dwOSVersionInfoSize = sizeof(version);
+    if (!GetVersionExW(&version))
+        return false;
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 6;
+}
+
+int RunElevatedHelper(const ElevatedRequest& request, HWND owner, DWORD* launchError)
+{
+    CNelStrW program;
+    NelGetModulePath(program);
+    CNelStrW params = BuildElevatedParameters(request);
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = owner;
+    info.lpVerb = L"runas";
+    info.lpFile = program.t();
+    info.lpParameters = params.t();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&info) || !info.hProcess) {
+        *launchError = GetLastError();
+        if (*launchError == ERROR_SUCCESS)
+            *launchError = ERROR_GEN_FAILURE;
+        if (info.hProcess)
+            CloseHandle(info.hProcess);
+        return -1;
+    }
+    // The owner stays disabled (as under a message box) but painted while
+    // the helper works.
+    const BOOL wasEnabled = owner ? !EnableWindow(owner, FALSE) : FALSE;
+    while (MsgWaitForMultipleObjects(1, &info.hProcess, FALSE, INFINITE, QS_ALLINPUT) ==
+           WAIT_OBJECT_0 + 1) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    if (owner && wasEnabled)
+        EnableWindow(owner, TRUE);
+    DWORD code = kElevatedRefused;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hProcess);
+    return static_cast<int>(code);
+}
