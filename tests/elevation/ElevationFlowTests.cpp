@@ -79,6 +79,8 @@ protected:
     void TearDown() override
     {
         Chmod(m_cursors, L"755");
+        // A probe made just before chmod took effect could not be removed.
+        RemoveDirectoryW((m_cursors + L"\\probe").c_str());
         if (GetFileAttributesW(m_dest.c_str()) != INVALID_FILE_ATTRIBUTES)
             Chmod(m_dest, L"755");
         NelTest::RemoveTree(m_dest);
