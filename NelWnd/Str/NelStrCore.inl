@@ -187,11 +187,12 @@ NELSTR_SELF& NELSTR_SELF::operator+=(NELSTR_T ch)
 
 // Appends of the other unit type convert first. In CNelStrW these are the
 // char-based appends, which drop an earlier c() result; CNelStrA never
-// holds one, so freeing it there changes nothing.
+// holds one, so freeing it there changes nothing. The text is converted
+// before the copy is freed: it may be that very copy (s += s.c()).
 NELSTR_SELF& NELSTR_SELF::operator+=(const NELSTR_OTHER_T* text)
 {
-    FreeConv();
     NELSTR_T* converted = NelStrConvert(text, static_cast<NELSTR_T*>(nullptr));
+    FreeConv();
     AppendUnits(converted, NelLstrlen(converted));
     delete[] converted;
     return *this;
@@ -301,18 +302,20 @@ void NELSTR_SELF::SetAt(int i, const NELSTR_T* p) { SetAt(i, p ? p[0] : NELSTR_T
 // ---------------------------------------------------------------------------
 // Comparison and case
 
+// A NULL argument compares as the empty string, as every other member
+// takes it.
 int NELSTR_SELF::Compare(const NELSTR_T* s) const
 {
     if (!m_pBuff)
         return -1;
-    return NelStrCompareUnits(m_pBuff, s);
+    return NelStrCompareUnits(m_pBuff, NelStrOrEmpty(s));
 }
 
 int NELSTR_SELF::CompareNC(const NELSTR_T* s) const
 {
     if (!m_pBuff)
         return -1;
-    return NelStrCompareNoCase(m_pBuff, s);
+    return NelStrCompareNoCase(m_pBuff, NelStrOrEmpty(s));
 }
 
 int NELSTR_SELF::CompareNoCase(const NELSTR_T* s) const { return CompareNC(s); }

@@ -34,6 +34,10 @@ inline int NelStrCompareUnits(const char* a, const char* b)
                    reinterpret_cast<const unsigned char*>(b));
 }
 
+// A string to read instead of a NULL argument.
+inline const wchar_t* NelStrOrEmpty(const wchar_t* s) { return s ? s : L""; }
+inline const char* NelStrOrEmpty(const char* s) { return s ? s : ""; }
+
 inline int NelStrCompareNoCase(const wchar_t* a, const wchar_t* b) { return _wcsicmp(a, b); }
 inline int NelStrCompareNoCase(const char* a, const char* b)
 {

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <mbstring.h>
 #include <wchar.h>
+#include "NelStrPlatform.h"  // NelStrOrEmpty
 
 // Whether the MB members of a twin count characters (double-byte aware)
 // or are its plain members.
@@ -15,10 +16,6 @@ template <> struct NelStrUnit<wchar_t> {
 template <> struct NelStrUnit<char> {
     static constexpr bool kCountsChars = true;
 };
-
-// A string to read instead of a NULL argument.
-inline const wchar_t* NelStrOrEmpty(const wchar_t* s) { return s ? s : L""; }
-inline const char* NelStrOrEmpty(const char* s) { return s ? s : ""; }
 
 inline bool NelStrIsLead(wchar_t) { return false; }
 inline bool NelStrIsLead(char c) { return IsDBCSLeadByte(static_cast<BYTE>(c)) != 0; }

@@ -2,8 +2,11 @@
 // constructors and appends, the lifetime of CNelStrW::c(), and the
 // behaviours that differ between the twins (unit order of the wide compare,
 // double-byte awareness of the ANSI case members).
+#include <malloc.h>
 #include <cstdio>
+#include <cstring>
 #include <optional>
+#include "ImportPatch.h"
 #include "StrTestUtil.h"
 
 namespace {
@@ -42,6 +45,22 @@ public:
     using CNelStrW::operator=;
     const char* Conv() const { return m_pConv; }
 };
+
+// The library's free, overwriting each block before it goes: a read of
+// freed memory then sees '#' (and the heap's own bookkeeping), never the
+// text that was there.
+void* g_libraryFree = nullptr;
+void PoisoningFree(void* p)
+{
+    if (p) {
+        const size_t n = _msize(p);
+        if (n > 0 && n != static_cast<size_t>(-1)) {
+            memset(p, '#', n);
+            static_cast<char*>(p)[n - 1] = 0;
+        }
+    }
+    reinterpret_cast<void (*)(void*)>(g_libraryFree)(p);
+}
 
 } // namespace
 
@@ -264,6 +283,21 @@ TEST(StrCopyC, OnlyCharBasedAppendsInvalidateTheCopy)
     s += '5';
     EXPECT_EQ(nullptr, s.Conv()) << "appending a char frees the copy";
     EXPECT_EQ(std::wstring(L"q12345"), Text(s));
+}
+
+// s += s.c(): the copy is converted before it is freed, so its text is
+// appended; the copy is gone afterwards, as after any char-based append.
+TEST(StrCopyC, AppendingItsOwnCopyAppendsItsText)
+{
+    ImportPatch patch(GetModuleHandleW(L"NelWnd.dll"), "msvcrt.dll", "free",
+                      reinterpret_cast<void*>(PoisoningFree));
+    ASSERT_TRUE(patch.Active()) << "NelWnd.dll imports no free from msvcrt.dll";
+    g_libraryFree = patch.Original();
+    const std::wstring text = L"a text long enough to tell from the heap's bookkeeping";
+    ProbeW s(text.c_str());
+    s += s.c();
+    EXPECT_EQ(text + text, Text(s));
+    EXPECT_EQ(nullptr, s.Conv());
 }
 
 TEST(StrCopyC, MembersThatResetTheStringFreeTheCopy)

@@ -358,6 +358,29 @@ TYPED_TEST(StrCore, CompareNoCaseIgnoresAsciiCase)
     EXPECT_EQ(-1, none.CompareNoCase(TX("")));
 }
 
+// NULL is the empty string here as for every other member; a string
+// without a buffer still answers -1.
+TYPED_TEST(StrCore, CompareFamilyTakesNullAsTheEmptyString)
+{
+    using T = typename Units<TypeParam>::T;
+    const T* none = nullptr;
+    const struct {
+        const char* s;
+        int sign;
+    } cases[] = {{"", 0}, {"abc", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.s);
+        const std::basic_string<T> text(c.s, c.s + strlen(c.s));
+        TypeParam s(text.c_str());
+        const int r[3] = {s.Compare(none), s.CompareNC(none), s.CompareNoCase(none)};
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(c.sign, Sign(r[i])) << "member " << i << " gave " << r[i];
+    }
+    TypeParam bufferless;
+    EXPECT_EQ(-1, bufferless.Compare(none));
+    EXPECT_EQ(-1, bufferless.CompareNC(none));
+}
+
 TYPED_TEST(StrCore, MakeLowerAndMakeUpperMapAsciiInPlace)
 {
     TypeParam s(TX("AbC1-z"));
