@@ -20,6 +20,19 @@ CNelStrW ControlText(HWND dlg, int id)
     return text;
 }
 
+// Spaces, double quotes and backslashes go from both ends of the folder
+// text, except the "\\" that starts a network path: without it the folder
+// would name a place below the current folder.
+void TrimInstallFolder(CNelStrW& folder)
+{
+    CNelStrW start(folder);
+    start.TrimL(L" \"");
+    const bool network = start.Find(L"\\\\") == 0;
+    folder.Trim(L" \"\\");
+    if (network)
+        folder = L"\\\\" + folder;
+}
+
 } // namespace
 
 bool CTaviCurMiniInstDlg::Fail(const CNelStrW& text, int focusId)
@@ -67,9 +80,16 @@ bool CTaviCurMiniInstDlg::ReadInstallInput(CNelStrW& folder, CNelStrW& name1, CN
     return true;
 }
 
+// A relative folder is refused like one that cannot be created: the files
+// would land below the installer's current folder, and the registered
+// paths would mean nothing to the system.
 CTaviCurMiniInstDlg::FolderState CTaviCurMiniInstDlg::PrepareInstallFolder(CNelStrW& folder)
 {
-    folder.Trim(L" \"\\");
+    TrimInstallFolder(folder);
+    if (!NelIsAbsolutePath(folder.t())) {
+        Fail(IDS_CANNOT_CREATE_FOLDER, IDC_INSTALL_FOLDER);
+        return kFolderFailed;
+    }
     NelCreateDirTree(folder.t());  // advisory: the folder is tested below
     if (NelIsDirectory(folder.t()))
         return kFolderReady;

@@ -2,6 +2,7 @@
 // INI reader and the main dialog, so that every caller agrees on what
 // "exists" means.
 #include "NelPath.h"
+#include <wchar.h>
 
 BOOL NelIsDirectory(const wchar_t* path)
 {
@@ -33,6 +34,21 @@ BOOL NelIsDriveRoot(const wchar_t* path)
         return FALSE;
     }
     return NelIsDirectory(root);
+}
+
+BOOL NelIsAbsolutePath(const wchar_t* path)
+{
+    if (!path)
+        return FALSE;
+    const wchar_t c = path[0];
+    if (((c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z')) && path[1] == L':')
+        return path[2] == 0 || path[2] == L'\\';
+    if (path[0] != L'\\' || path[1] != L'\\')
+        return FALSE;
+    // "\\server\share": both names present.
+    const wchar_t* server = path + 2;
+    const wchar_t* slash = wcschr(server, L'\\');
+    return slash && slash > server && slash[1] != 0 && slash[1] != L'\\';
 }
 
 BOOL NelFileExists(const wchar_t* path)

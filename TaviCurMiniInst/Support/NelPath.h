@@ -16,6 +16,13 @@ BOOL NelIsDirectory(const wchar_t* path);
 // existing drive: "C", "C:" and "C:\" all name the root of drive C.
 BOOL NelIsDriveRoot(const wchar_t* path);
 
+// TRUE when path names a folder without reference to a current folder or
+// drive: a drive letter with ":\" ("C:\Cursors"), a bare drive ("C:",
+// whose root a caller reaches by appending "\"), or a network path with
+// its server and share ("\\server\share\..."). "Cursors", "\Cursors" and
+// "C:Cursors" are relative.
+BOOL NelIsAbsolutePath(const wchar_t* path);
+
 // TRUE when a file or folder of that name exists. Paths of up to three
 // characters count only as drive roots; longer ones go through a find-first
 // search, so wildcard characters match any file.
