@@ -86,9 +86,9 @@ class NELWND_API CNelHelpPopupWndA {
 };
 
 // Entry points: show one popup and return when it has closed. 1 when the
-// popup ran and recorded a close result, 0 when nothing was shown (NULL or
-// empty text, string ID 0, no window). On the 9x family the wide forms run
-// the ANSI twin.
+// popup ran and recorded a close result (a failed set-up included), 0
+// when nothing was shown (NULL or empty text, string ID 0, no window). On
+// the 9x family the wide forms run the ANSI twin.
 NELWND_FUNC(int) NelHelpPopupWndW(const wchar_t* text, const POINT* pos, const COLORREF* bk,
                                   const COLORREF* textColor, HFONT font);
 NELWND_FUNC(int) NelHelpPopupWndA(const char* text, const POINT* pos, const COLORREF* bk,

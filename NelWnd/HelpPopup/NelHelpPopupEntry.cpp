@@ -5,16 +5,17 @@
 namespace {
 
 // Fills the request, shows the popup and reports whether it recorded a
-// close result. Entry points never name an owner: the popup chooses the
-// foreground window when it is the calling process's.
+// close result: a popup whose set-up failed counts (result 2), one whose
+// window could not be made does not. Entry points never name an owner:
+// the popup chooses the foreground window when it is the calling
+// process's.
 template <class Popup, class Data, class Char>
 int RunHelpPopup(const Char* text, UINT textID, HINSTANCE module, const POINT* pos,
                  const COLORREF* bk, const COLORREF* textColor, HFONT font)
 {
     Data data = {text, textID, module, pos, bk, textColor, font, nullptr, 0};
     Popup popup(nullptr);
-    if (!popup.ShowDlg(&data))
-        return 0;
+    popup.ShowDlg(&data);
     return popup.GetResult() != 0 ? 1 : 0;
 }
 
@@ -29,10 +30,9 @@ NELWND_FUNC(int) NelHelpPopupWndW(const wchar_t* text, const POINT* pos, const C
         return RunHelpPopup<CNelHelpPopupWndW, tagNEL_HELPPOPUPWND_DATAW>(text, 0, nullptr, pos, bk,
                                                                         textColor, font);
     // The 9x family has no wide dialogs: run the ANSI twin on a converted
-    // copy of the text. A text that cannot be converted shows nothing.
+    // copy of the text. A text that cannot be converted reaches the popup
+    // as no text at all, and its set-up fails like that of a missing string.
     char* ansi = NelWideToAnsiAlloc(text);
-    if (!ansi)
-        return 0;
     int shown = RunHelpPopup<CNelHelpPopupWndA, tagNEL_HELPPOPUPWND_DATAA>(ansi, 0, nullptr, pos, bk,
                                                                           textColor, font);
     delete[] ansi;

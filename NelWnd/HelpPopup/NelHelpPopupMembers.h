@@ -14,9 +14,11 @@ public:
     virtual ~NELHP_SELF();
 
     // Shows the popup for `data` (valid until the call returns) and returns
-    // when it has closed: 1, or 0 when the window could not be created.
+    // when it has closed: 1, or 0 when the window could not be created
+    // (also when its set-up failed and it destroyed itself at once).
     int ShowDlg(NELHP_DATA* data);
-    // 1: closed by the user or the owner; 2: set-up failed; 0: never closed.
+    // 1: closed by the user or the owner; 2: set-up failed; 0: no close
+    // request came (a window destroyed without one stays at 0).
     int GetResult();
 
 protected:

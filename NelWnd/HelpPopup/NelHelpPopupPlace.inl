@@ -3,13 +3,15 @@
 // kept inside the work area. Compiled once per twin.
 
 // Work area of the monitor nearest to the popup, else the desktop window,
-// else a fixed 400 by 640.
+// else a fixed 400 by 640. Both twins ask GetMonitorInfoA on purpose: the
+// record holds no text, so the character set does not matter, and the one
+// call serves every system that knows monitors.
 void NELHP_SELF::GetWorkArea(RECT* area) const
 {
     MONITORINFO info = {};
     info.cbSize = sizeof(info);
     HMONITOR monitor = MonitorFromWindow(m_hWnd, MONITOR_DEFAULTTONEAREST);
-    if (monitor && NELHP_CALLS::MonitorInfo(monitor, &info)) {
+    if (monitor && GetMonitorInfoA(monitor, &info)) {
         *area = info.rcWork;
         return;
     }

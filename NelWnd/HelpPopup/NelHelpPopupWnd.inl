@@ -99,17 +99,15 @@ int NELHP_SELF::ShowDlg(NELHP_DATA* data)
     if (!m_hWndOwner)
         m_hWndOwner = ChooseOwner();
     HWND hwnd = NELHP_CALLS::CreatePopup(m_hWndOwner, &NELHP_SELF::DlgProc, reinterpret_cast<LPARAM>(this));
-    if (!hwnd) {
-        // A popup whose set-up failed destroys itself inside WM_INITDIALOG,
-        // and the system then reports no window: that is a close with
-        // result 2, not a failure to create the window.
-        return m_bClosing ? 1 : 0;
-    }
-    if (m_hWnd && IsWindow(m_hWnd)) {
-        NelHpCaptureUnder(m_hWnd);
-        ShowWindow(m_hWnd, SW_SHOWNORMAL);
-        RunLoop();
-    }
+    // A popup whose set-up failed destroyed itself inside WM_INITDIALOG, so
+    // no dialog came of it either, whatever handle the system hands back
+    // (Wine hands back the dead one). Its result (2) tells it from a window
+    // that could not be made at all (0).
+    if (!hwnd || !IsWindow(hwnd))
+        return 0;
+    NelHpCaptureUnder(m_hWnd);
+    ShowWindow(m_hWnd, SW_SHOWNORMAL);
+    RunLoop();
     // Closing the popup may leave no active window at all; give the
     // activation back to the window the help was asked for.
     if (m_hWndOwner && IsWindow(m_hWndOwner) && !GetForegroundWindow())
@@ -240,12 +238,9 @@ int NELHP_SELF::OnOyaWndCheck()
 
 int NELHP_SELF::OnDestroy()
 {
-    // Destroyed by someone else (its owner going away destroys it with
-    // itself): that is the owner closing it.
-    if (!m_bClosing) {
-        m_bClosing = 1;
-        m_nResult = 1;
-    }
+    // Destroyed by someone else: no close request came, so the result
+    // stays what the requests made it; the window is gone either way.
+    m_bClosing = 1;
     KillTimer(m_hWnd, NEL_HP_OWNER_TIMER);
     NelHpReleaseUnder(m_hWnd);
     if (m_hPen)

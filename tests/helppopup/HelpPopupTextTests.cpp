@@ -33,12 +33,6 @@ TEST(HelpPopupText, AMissingStringClosesAtOnceUnseen)
     EXPECT_EQ(1, Lib::NelHelpPopupWndRA(IDS_HP_EMPTY_MISSING, nullptr, &kPos, nullptr, nullptr, nullptr));
     EXPECT_EQ(0, counter.Activated()) << "the popup was shown";
     EXPECT_EQ(nullptr, FindPopup());
-
-    tagNEL_HELPPOPUPWND_DATAW data = {nullptr, IDS_HP_EMPTY_MISSING, nullptr, &kPos,
-                                      nullptr, nullptr, nullptr, nullptr, 0};
-    CNelHelpPopupWndW popup;
-    EXPECT_EQ(1, popup.ShowDlg(&data));
-    EXPECT_EQ(2, popup.GetResult());
 }
 
 // Shows the text (or string) through show and returns what the popup's
