@@ -18,15 +18,21 @@ using namespace TaviGeometry;
 
 namespace {
 
-// The control's text measured as one line in the dialog font. An empty
-// text still takes one line's height (lineHeight), so an empty copyright
-// keeps its place.
+// The control's text measured as one line in the dialog font, as the
+// control draws it: a static with SS_NOPREFIX shows every "&", so its text
+// is measured without mnemonic processing, or a product name such as
+// "Tom & Jerry" would be measured short and wrap. An empty text still
+// takes one line's height (lineHeight), so an empty copyright keeps its
+// place.
 SIZE MeasureControl(HWND control, int lineHeight)
 {
     CNelStrW text(L"");
     text.GetWndText(control);
     RECT rc = {0, 0, 0, 0};
-    int height = text.IsEmpty() ? 0 : NelMeasureText(g_hDlgFont, text.t(), &rc, TRUE);
+    const bool noPrefix = (GetWindowLongW(control, GWL_STYLE) & SS_NOPREFIX) != 0;
+    int height = text.IsEmpty() ? 0
+                 : noPrefix     ? NelMeasureTextNoPrefix(g_hDlgFont, text.t(), &rc)
+                                : NelMeasureText(g_hDlgFont, text.t(), &rc, TRUE);
     SIZE size = {Width(rc), height > 0 ? Height(rc) : lineHeight};
     return size;
 }

@@ -12,6 +12,7 @@
 // (Japanese) characters together; only spaces break them.
 enum : UINT {
     NEL_DT_SINGLELINE = DT_CALCRECT | DT_SINGLELINE,
+    NEL_DT_SINGLELINE_NOPREFIX = DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX,
     NEL_DT_WRAPPED = DT_CALCRECT | DT_WORDBREAK | DT_NOFULLWIDTHCHARBREAK,
     NEL_DT_WRAPPED_NOPREFIX = DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_NOFULLWIDTHCHARBREAK,
 };
@@ -34,6 +35,9 @@ BOOL NelGetCheckBoxSize(SIZE* out);
 // unbreakable run). The measured rectangle goes to out when given. 0 on
 // failure.
 int NelMeasureText(HFONT font, const wchar_t* text, RECT* out, BOOL singleLine);
+// The same, one line, with "&" taken as it is: what a static control with
+// SS_NOPREFIX draws.
+int NelMeasureTextNoPrefix(HFONT font, const wchar_t* text, RECT* out);
 
 // The window's whole text. FALSE when window is not a window; an empty
 // text empties out.

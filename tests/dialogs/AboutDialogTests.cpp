@@ -37,9 +37,10 @@ std::wstring FileVersion(const std::wstring& file)
 class AboutDialog : public testing::Test {
 protected:
     // Starts the installer and opens the about dialog from the system menu.
-    HWND Open(const std::wstring& curInfo, const std::wstring& mainDlg = L"")
+    HWND Open(const std::wstring& curInfo, const std::wstring& mainDlg = L"",
+              const std::wstring& productName = L"Foo")
     {
-        if (!m_run.Start(InfoFile(mainDlg, curInfo)))
+        if (!m_run.Start(InfoFile(mainDlg, curInfo, productName)))
             return nullptr;
         PostMessageW(m_run.Dlg(), WM_SYSCOMMAND, ID_SYS_ABOUT, 0);
         return m_run.WaitForWindowTitled(TemplateCaption());
@@ -79,7 +80,7 @@ protected:
     }
 
     // The texts the dialog should show for the given product copyright.
-    AboutTexts Expected(const std::wstring& setCopyright)
+    AboutTexts Expected(const std::wstring& setCopyright, const std::wstring& productName = L"Foo")
     {
         TemplateDialog t(IDD_ABOUT);
         AboutTexts texts;
@@ -87,7 +88,7 @@ protected:
         texts.program.replace(texts.program.find(L"%ver%"), 5, FileVersion(m_run.Path(L"set.exe")));
         texts.copyright = t.Text(IDC_ABOUT_COPYRIGHT);
         texts.heading = t.Text(IDC_ABOUT_HEADING);
-        texts.product = L"Foo Version 1.50";
+        texts.product = productName + L" Version 1.50";
         texts.setCopyright = setCopyright;
         return texts;
     }
@@ -167,5 +168,26 @@ TEST_F(AboutDialog, WithoutProductIconTheImageIsTheDesignImageBesideTheProductLi
     EXPECT_TRUE(EqualRect(&expected, &image))
         << "expected " << testing::PrintToString(RectText(expected)) << ", actual "
         << testing::PrintToString(RectText(image));
+    Close(about);
+}
+
+// The product line and the copyright are drawn without mnemonics, so every
+// "&" shows; measured the same way, each fits its control on one line.
+TEST_F(AboutDialog, TextsWithAmpersandsShowWholeOnOneLine)
+{
+    const std::wstring product = L"Tom & Jerry & Co";
+    const std::wstring copyright = L"(C) 2026 Tom & Jerry & Co & friends, all rights reserved";
+    HWND about = Open(L"Copyright=" + copyright + L"\r\n", L"", product);
+    ASSERT_NE(nullptr, about) << "no about dialog";
+    const AboutTexts texts = Expected(copyright, product);
+    EXPECT_EQ(texts.product, Text(about, IDC_ABOUT_PRODUCT));
+    EXPECT_EQ(copyright, Text(about, IDC_ABOUT_PRODUCT_COPYRIGHT));
+    ExpectLayout(about, texts);
+    FontMeter f;
+    for (int id : {IDC_ABOUT_PRODUCT, IDC_ABOUT_PRODUCT_COPYRIGHT}) {
+        const RECT rc = ItemRect(about, id);
+        const SIZE drawn = f.Line(Text(about, id), true);
+        EXPECT_GE(rc.right - rc.left, drawn.cx + 2) << "control " << id << " is too narrow";
+    }
     Close(about);
 }

@@ -10,11 +10,12 @@ namespace {
 const wchar_t kRegKey[] = L"Software\\NelDialogTests";
 }
 
-std::wstring InfoFile(const std::wstring& mainDlg, const std::wstring& curInfo)
+std::wstring InfoFile(const std::wstring& mainDlg, const std::wstring& curInfo,
+                     const std::wstring& productName)
 {
     return L"[NelvoInfo]\r\nNelCMIFileVer=100\r\n"
-           L"[CurInfo]\r\nCurName=Test Set\r\nProductName=Foo\r\nVersion=150\r\n" +
-           curInfo + L"[MainDlg]\r\nDN1CurName=Test Normal\r\n" + mainDlg +
+           L"[CurInfo]\r\nCurName=Test Set\r\nProductName=" + productName +
+           L"\r\nVersion=150\r\n" + curInfo + L"[MainDlg]\r\nDN1CurName=Test Normal\r\n" + mainDlg +
            L"[InstallFiles]\r\nFile0=set.nelcmi\r\n";
 }
 

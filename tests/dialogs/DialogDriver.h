@@ -15,8 +15,10 @@ const DWORD kWait = 20000;
 extern const wchar_t kMainClass[];
 
 // A complete install-info file: the required keys, then mainDlg lines in
-// [MainDlg] and curInfo lines in [CurInfo] (each "Key=Value\r\n").
-std::wstring InfoFile(const std::wstring& mainDlg, const std::wstring& curInfo = L"");
+// [MainDlg] and curInfo lines in [CurInfo] (each "Key=Value\r\n"), with
+// the product named productName.
+std::wstring InfoFile(const std::wstring& mainDlg, const std::wstring& curInfo = L"",
+                      const std::wstring& productName = L"Foo");
 
 class InstallerRun {
 public:

@@ -79,10 +79,10 @@ FontMeter::~FontMeter()
         DeleteObject(m_font);
 }
 
-SIZE FontMeter::Line(const std::wstring& text) const
+SIZE FontMeter::Line(const std::wstring& text, bool noPrefix) const
 {
     RECT rc = {0, 0, 1, 1};
-    DrawTextW(m_dc, text.c_str(), -1, &rc, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(m_dc, text.c_str(), -1, &rc, DT_CALCRECT | DT_SINGLELINE | (noPrefix ? DT_NOPREFIX : 0));
     return SIZE{Width(rc), Height(rc)};
 }
 
@@ -240,15 +240,20 @@ std::map<int, RECT> ExpectedAboutLayout(const AboutTexts& x)
     const RECT okT = t.ItemRect(IDOK);
     const int BH = std::max(U + h, Height(okT));
 
-    auto text = [&](const std::wstring& s, int left, int top) {
-        SIZE sz = s.empty() ? SIZE{0, U} : f.Line(s);
+    // Each line measured as its control draws it: a static with
+    // SS_NOPREFIX shows every "&".
+    auto text = [&](int id, const std::wstring& s, int left, int top) {
+        const bool noPrefix = (GetWindowLongW(GetDlgItem(t.Hwnd(), id), GWL_STYLE) & SS_NOPREFIX) != 0;
+        SIZE sz = s.empty() ? SIZE{0, U} : f.Line(s, noPrefix);
         return Rect(left, top, sz.cx + 2, sz.cy + 2);
     };
-    const RECT program = text(x.program, icon.right + 2 * h, t.ItemRect(IDC_ABOUT_PROGRAM).top);
-    const RECT copyright = text(x.copyright, program.left, program.bottom + h);
-    const RECT heading = text(x.heading, copyright.left, copyright.bottom + 3 * h);
-    const RECT product = text(x.product, copyright.left, heading.bottom + h);
-    const RECT setCopyright = text(x.setCopyright, copyright.left, product.bottom + h);
+    const RECT program = text(IDC_ABOUT_PROGRAM, x.program, icon.right + 2 * h,
+                              t.ItemRect(IDC_ABOUT_PROGRAM).top);
+    const RECT copyright = text(IDC_ABOUT_COPYRIGHT, x.copyright, program.left, program.bottom + h);
+    const RECT heading = text(IDC_ABOUT_HEADING, x.heading, copyright.left, copyright.bottom + 3 * h);
+    const RECT product = text(IDC_ABOUT_PRODUCT, x.product, copyright.left, heading.bottom + h);
+    const RECT setCopyright =
+        text(IDC_ABOUT_PRODUCT_COPYRIGHT, x.setCopyright, copyright.left, product.bottom + h);
     for (const RECT& rc : {program, copyright, heading, product, setCopyright})
         A = std::max(A, static_cast<int>(rc.right) + m);
     r[IDC_ABOUT_PROGRAM] = program;

@@ -29,8 +29,9 @@ class FontMeter {
 public:
     FontMeter();
     ~FontMeter();
-    // One line, mnemonics ("&") processed as the controls draw them.
-    SIZE Line(const std::wstring& text) const;
+    // One line, mnemonics ("&") processed as most controls draw them; with
+    // noPrefix, every "&" measured as a character (SS_NOPREFIX statics).
+    SIZE Line(const std::wstring& text, bool noPrefix = false) const;
     // Wrapped to width, no prefix processing; the rectangle's right edge is
     // at least width.
     RECT Wrapped(const std::wstring& text, int width, int height) const;
