@@ -66,6 +66,9 @@ private:
     void LoadRowImages();
     int RequiredWidth(const Layout& L);
     int ButtonWidth(const Layout& L, HWND button);
+    // How far left of Cancel's gap OK starts (Cancel's width, or OK's own
+    // where OK would otherwise run into Cancel's gap).
+    static int OKSlotWidth(int okWidth, int cancelWidth);
     static bool HasSecondRow();
     static bool HidesAllUsers();
     int LayoutFolderRow(const Layout& L);          // returns the edit's bottom

@@ -202,9 +202,12 @@ void CTaviCurMiniInstDlg::LoadRowImages()
         LoadIconOrCursor(m_imgDesign, path.t(), index, m_hCurIcon, m_hCurCursor);
 }
 
-// The width the rows below the message need so that long texts from the
-// install-info file neither run under the edits nor out of the dialog: the
-// width grows for them, it never shrinks.
+// The least width at which the rows below the message keep long texts from
+// the install-info file out of their neighbours and inside the margins:
+// the folder label within the right margin, a name label not past its
+// edit's left edge, the check box within the group box, OK not past the
+// left margin. Texts that fit ask for nothing more, so the width grows only
+// for texts that would not fit; it never shrinks.
 int CTaviCurMiniInstDlg::RequiredWidth(const Layout& L)
 {
     const int folderRow = L.m + Width(ChildRect(m_imgFolder.GetHwnd())) + L.h +
@@ -213,12 +216,21 @@ int CTaviCurMiniInstDlg::RequiredWidth(const Layout& L)
     if (HasSecondRow())
         labels = std::max(labels, static_cast<int>(MeasureControl(m_hWndName2Label).cx));
     const int rows = 2 * L.m + Width(ChildRect(m_imgDesign.GetHwnd())) + 2 * L.h + labels + 2 +
-                     L.h + 2 * L.BW + 2 * L.m;
+                     2 * L.BW + 2 * L.m;
     const int checkBox = HidesAllUsers() ? 0
-        : 2 * L.m + L.g + MeasureControl(m_hWndAllUsers).cx + L.U + L.h + L.m;
-    const int buttons = L.m + ButtonWidth(L, m_hWndOK) + 2 * L.h + ButtonWidth(L, m_hWndCancel) +
-                        L.h + L.m;
+        : 2 * L.m + L.g + MeasureControl(m_hWndAllUsers).cx + L.U + L.m;
+    const int cancelWidth = ButtonWidth(L, m_hWndCancel);
+    const int buttons = L.m + OKSlotWidth(ButtonWidth(L, m_hWndOK), cancelWidth) + 2 * L.h +
+                        cancelWidth + L.h + L.m;
     return std::max({folderRow, rows, checkBox, buttons});
+}
+
+// OK stands a Cancel width plus 2h left of Cancel, as the buttons were
+// always placed. An OK wider than Cancel would run into that 2h gap there,
+// so it is placed by its own width instead: the smaller x of the two.
+int CTaviCurMiniInstDlg::OKSlotWidth(int okWidth, int cancelWidth)
+{
+    return std::max(okWidth, cancelWidth);
 }
 
 int CTaviCurMiniInstDlg::ButtonWidth(const Layout& L, HWND button)
@@ -259,10 +271,9 @@ void CTaviCurMiniInstDlg::LayoutButtons(const Layout& L, int groupBottom)
     const int cancelLeft = L.W - cancelWidth - L.m - L.h;
     Place(m_hWndCancel, cancelLeft, top, cancelWidth, L.BH);
 
-    // OK's own width decides where it starts, so that a long OK caption
-    // cannot run into Cancel.
     const int okWidth = ButtonWidth(L, m_hWndOK);
-    Place(m_hWndOK, cancelLeft - 2 * L.h - okWidth, top, okWidth, L.BH);
+    Place(m_hWndOK, cancelLeft - 2 * L.h - OKSlotWidth(okWidth, cancelWidth), top, okWidth,
+          L.BH);
 }
 
 void CTaviCurMiniInstDlg::SetControlText(HWND control, const wchar_t* key)

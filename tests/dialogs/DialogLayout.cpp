@@ -95,6 +95,16 @@ RECT FontMeter::Wrapped(const std::wstring& text, int width, int height) const
     return rc;
 }
 
+std::wstring FontMeter::TextUpTo(int width) const
+{
+    std::wstring text;
+    for (wchar_t c : std::wstring(L"\x30A2" L"Wni.")) {
+        while (Line(text + c).cx <= width)
+            text += c;
+    }
+    return text;
+}
+
 MainTexts TemplateTexts(const std::wstring& productName)
 {
     TemplateDialog t(IDD_MAIN);
@@ -123,7 +133,6 @@ std::map<int, RECT> ExpectedMainLayout(const MainTexts& x)
 {
     TemplateDialog t(IDD_MAIN);
     FontMeter f;
-    std::map<int, RECT> r;
 
     // Units from the template's Cancel caption and size.
     const SIZE cancelText = f.Line(t.Text(IDCANCEL));
@@ -131,7 +140,6 @@ std::map<int, RECT> ExpectedMainLayout(const MainTexts& x)
     const RECT cancelT = t.ItemRect(IDCANCEL);
     const int BH = std::max(U + h, Height(cancelT));
     const int BW = std::max(static_cast<int>(cancelText.cx) + 2 * U, Width(cancelT));
-    int W = std::max(static_cast<int>(t.ClientRect().right), 5 * BW);
     HBITMAP boxes = LoadBitmapW(nullptr, MAKEINTRESOURCEW(32759));  // OBM_CHECKBOXES
     BITMAP bm = {};
     const int g = (boxes && GetObjectW(boxes, sizeof(bm), &bm)) ? bm.bmHeight / 3 : U;
@@ -141,87 +149,110 @@ std::map<int, RECT> ExpectedMainLayout(const MainTexts& x)
     RECT image = t.ItemRect(IDC_PRODUCT_IMAGE);
     if (x.productImage.cx > 0)
         image = Rect(image.left, image.top, x.productImage.cx, x.productImage.cy);
-    r[IDC_PRODUCT_IMAGE] = image;
     const int m = image.left;
 
+    // The message wraps at the width the template and 5 BW give; the
+    // dialog then takes the message's right edge and margin.
+    const int W0 = std::max(static_cast<int>(t.ClientRect().right), 5 * BW);
     const RECT msgT = t.ItemRect(IDC_MESSAGE);
-    const RECT wrapped = f.Wrapped(x.message, W - m - msgT.left, Height(msgT));
+    const RECT wrapped = f.Wrapped(x.message, W0 - m - msgT.left, Height(msgT));
     const RECT msg = Rect(image.right + 2 * h, m, Width(wrapped) + 2, Height(wrapped) + 2);
-    r[IDC_MESSAGE] = msg;
-    W = std::max(W, static_cast<int>(msg.right) + m);
 
-    // Long texts widen the dialog so that nothing runs under a neighbour
-    // or out of the dialog.
-    const int okW = std::max(BW, static_cast<int>(f.Line(x.ok).cx) + U);
-    const int cancelW = std::max(BW, static_cast<int>(f.Line(x.cancel).cx) + U);
-    const RECT imgT = t.ItemRect(IDC_DESIGN_IMAGE);
-    int labels = f.Line(x.label1).cx;
-    if (x.twoRows)
-        labels = std::max(labels, static_cast<int>(f.Line(x.label2).cx));
-    W = std::max({W,
-                  m + GetSystemMetrics(SM_CXSMICON) + h + static_cast<int>(f.Line(x.folderLabel).cx) + 2 + m,
-                  2 * m + Width(imgT) + 2 * h + labels + 2 + h + 2 * BW + 2 * m,
-                  x.checkBox ? 2 * m + g + static_cast<int>(f.Line(x.allUsers).cx) + U + h + m : 0,
-                  m + okW + 2 * h + cancelW + h + m});
+    // Everything below the message for a client width W.
+    auto layoutAt = [&](int W) {
+        std::map<int, RECT> r;
+        r[IDC_PRODUCT_IMAGE] = image;
+        r[IDC_MESSAGE] = msg;
+        const RECT sep = Rect(m, h + std::max(msg.bottom, image.bottom), W - 2 * m,
+                              Height(t.ItemRect(IDC_SEPARATOR)));
+        r[IDC_SEPARATOR] = sep;
+        const RECT icon = Rect(m, sep.bottom + h, GetSystemMetrics(SM_CXSMICON),
+                               GetSystemMetrics(SM_CYSMICON));
+        r[IDC_FOLDER_ICON] = icon;
+        const SIZE label = f.Line(x.folderLabel);
+        const RECT folderLabel = Rect(icon.right + h, sep.bottom + h, label.cx + 2, label.cy + 2);
+        r[IDC_INSTALL_FOLDER_LABEL] = folderLabel;
+        const int rowTop = folderLabel.bottom + h;
+        const int defW = std::max(Width(t.ItemRect(IDC_DEFAULT_FOLDER)),
+                                  static_cast<int>(f.Line(x.def).cx) + U);
+        const RECT def = Rect(W - defW - m, rowTop, defW, BH);
+        r[IDC_DEFAULT_FOLDER] = def;
+        const int browseW = std::max(Width(t.ItemRect(IDC_BROWSE)),
+                                     static_cast<int>(f.Line(x.browse).cx) + U);
+        r[IDC_BROWSE] = Rect(def.left - browseW - h, rowTop, browseW, BH);
+        r[IDC_INSTALL_FOLDER] = Rect(m, rowTop, W - 2 * m - defW - browseW - 2 * h, BH);
 
-    const RECT sep = Rect(m, h + std::max(msg.bottom, image.bottom), W - 2 * m,
-                          Height(t.ItemRect(IDC_SEPARATOR)));
-    r[IDC_SEPARATOR] = sep;
-    const RECT icon = Rect(m, sep.bottom + h, GetSystemMetrics(SM_CXSMICON),
-                           GetSystemMetrics(SM_CYSMICON));
-    r[IDC_FOLDER_ICON] = icon;
-    const SIZE label = f.Line(x.folderLabel);
-    const RECT folderLabel = Rect(icon.right + h, sep.bottom + h, label.cx + 2, label.cy + 2);
-    r[IDC_INSTALL_FOLDER_LABEL] = folderLabel;
-    const int rowTop = folderLabel.bottom + h;
-    const int defW = std::max(Width(t.ItemRect(IDC_DEFAULT_FOLDER)),
-                              static_cast<int>(f.Line(x.def).cx) + U);
-    const RECT def = Rect(W - defW - m, rowTop, defW, BH);
-    r[IDC_DEFAULT_FOLDER] = def;
-    const int browseW = std::max(Width(t.ItemRect(IDC_BROWSE)),
-                                 static_cast<int>(f.Line(x.browse).cx) + U);
-    r[IDC_BROWSE] = Rect(def.left - browseW - h, rowTop, browseW, BH);
-    r[IDC_INSTALL_FOLDER] = Rect(m, rowTop, W - 2 * m - defW - browseW - 2 * h, BH);
+        const RECT imgT = t.ItemRect(IDC_DESIGN_IMAGE);
+        const int T = rowTop + BH + 2 * h;
+        const int top = T + U + h;
+        RECT design = Rect(2 * m, top, Width(imgT), Height(imgT));
+        RECT label1 = Rect(design.right + 2 * h, top, f.Line(x.label1).cx + 2, BH);
+        RECT edit1 = Rect(W - 2 * BW - 2 * m, top, 2 * BW, BH);
+        int rowsEnd;
+        if (x.twoRows) {
+            const RECT label2 = Rect(label1.left, label1.bottom + h, f.Line(x.label2).cx + 2, BH);
+            r[IDC_DESIGN_NAME2_LABEL] = label2;
+            r[IDC_DESIGN_NAME2] = Rect(edit1.left, label2.top, 2 * BW, BH);
+            rowsEnd = label2.bottom;
+            if (design.bottom < rowsEnd)
+                Offset(design, (rowsEnd - design.bottom) / 2);
+        } else if (label1.bottom < design.bottom) {
+            const int dy = (design.bottom - label1.bottom) / 2;
+            Offset(label1, dy);
+            Offset(edit1, dy);
+            rowsEnd = design.bottom;
+        } else {
+            Offset(design, (label1.bottom - design.bottom) / 2);
+            rowsEnd = label1.bottom;
+        }
+        r[IDC_DESIGN_IMAGE] = design;
+        r[IDC_DESIGN_NAME1_LABEL] = label1;
+        r[IDC_DESIGN_NAME1] = edit1;
 
-    const int T = rowTop + BH + 2 * h;
-    const int top = T + U + h;
-    RECT design = Rect(2 * m, top, Width(imgT), Height(imgT));
-    RECT label1 = Rect(design.right + 2 * h, top, f.Line(x.label1).cx + 2, BH);
-    RECT edit1 = Rect(W - 2 * BW - 2 * m, top, 2 * BW, BH);
-    int rowsEnd;
-    if (x.twoRows) {
-        const RECT label2 = Rect(label1.left, label1.bottom + h, f.Line(x.label2).cx + 2, BH);
-        r[IDC_DESIGN_NAME2_LABEL] = label2;
-        r[IDC_DESIGN_NAME2] = Rect(edit1.left, label2.top, 2 * BW, BH);
-        rowsEnd = label2.bottom;
-        if (design.bottom < rowsEnd)
-            Offset(design, (rowsEnd - design.bottom) / 2);
-    } else if (label1.bottom < design.bottom) {
-        const int dy = (design.bottom - label1.bottom) / 2;
-        Offset(label1, dy);
-        Offset(edit1, dy);
-        rowsEnd = design.bottom;
-    } else {
-        Offset(design, (label1.bottom - design.bottom) / 2);
-        rowsEnd = label1.bottom;
+        int groupEnd = rowsEnd;
+        if (x.checkBox) {
+            const RECT box = Rect(design.left, rowsEnd + 2 * h, g + f.Line(x.allUsers).cx + U, U + 2);
+            r[IDC_ALL_USERS] = box;
+            groupEnd = box.bottom;
+        }
+        const RECT group = Rect(m, T, W - 2 * m, groupEnd + 2 * h - T);
+        r[IDC_DESIGN_GROUP] = group;
+
+        // OK a Cancel width and 2h left of Cancel; where OK itself would
+        // then reach into the 2h gap, 2h left of Cancel by its own width.
+        const int okW = std::max(BW, static_cast<int>(f.Line(x.ok).cx) + U);
+        const int cancelW = std::max(BW, static_cast<int>(f.Line(x.cancel).cx) + U);
+        const RECT cancel = Rect(W - cancelW - m - h, group.bottom + 2 * h, cancelW, BH);
+        r[IDCANCEL] = cancel;
+        int okLeft = cancel.left - 2 * h - cancelW;
+        if (okLeft + okW > cancel.left - 2 * h)
+            okLeft = cancel.left - 2 * h - okW;
+        r[IDOK] = Rect(okLeft, cancel.top, okW, BH);
+        r[0] = Rect(0, 0, W, cancel.bottom + m);
+        return r;
+    };
+
+    // How many pixels the layout at width W lacks: a control past the
+    // right margin or past OK's left margin, a name label into its edit,
+    // the check box out of the group box.
+    auto lacking = [&](std::map<int, RECT>& r) {
+        const int W = r[0].right;
+        int need = std::max(static_cast<int>(r[IDC_INSTALL_FOLDER_LABEL].right) - (W - m),
+                            m - static_cast<int>(r[IDOK].left));
+        need = std::max(need, static_cast<int>(r[IDC_DESIGN_NAME1_LABEL].right - r[IDC_DESIGN_NAME1].left));
+        if (x.twoRows)
+            need = std::max(need, static_cast<int>(r[IDC_DESIGN_NAME2_LABEL].right - r[IDC_DESIGN_NAME2].left));
+        if (x.checkBox)
+            need = std::max(need, static_cast<int>(r[IDC_ALL_USERS].right - r[IDC_DESIGN_GROUP].right));
+        return need;
+    };
+
+    int W = std::max(W0, static_cast<int>(msg.right) + m);
+    std::map<int, RECT> r = layoutAt(W);
+    for (int need = lacking(r); need > 0; need = lacking(r)) {
+        W += need;
+        r = layoutAt(W);
     }
-    r[IDC_DESIGN_IMAGE] = design;
-    r[IDC_DESIGN_NAME1_LABEL] = label1;
-    r[IDC_DESIGN_NAME1] = edit1;
-
-    int groupEnd = rowsEnd;
-    if (x.checkBox) {
-        const RECT box = Rect(design.left, rowsEnd + 2 * h, g + f.Line(x.allUsers).cx + U, U + 2);
-        r[IDC_ALL_USERS] = box;
-        groupEnd = box.bottom;
-    }
-    const RECT group = Rect(m, T, W - 2 * m, groupEnd + 2 * h - T);
-    r[IDC_DESIGN_GROUP] = group;
-
-    const RECT cancel = Rect(W - cancelW - m - h, group.bottom + 2 * h, cancelW, BH);
-    r[IDCANCEL] = cancel;
-    r[IDOK] = Rect(cancel.left - 2 * h - okW, cancel.top, okW, BH);
-    r[0] = Rect(0, 0, W, cancel.bottom + m);
     return r;
 }
 

@@ -35,6 +35,9 @@ public:
     // Wrapped to width, no prefix processing; the rectangle's right edge is
     // at least width.
     RECT Wrapped(const std::wstring& text, int width, int height) const;
+    // A text whose one-line width is at most width and short of it by
+    // less than its narrowest character.
+    std::wstring TextUpTo(int width) const;
 
 private:
     HFONT m_font = nullptr;
@@ -55,6 +58,9 @@ struct MainTexts {
 MainTexts TemplateTexts(const std::wstring& productName);
 
 // Control ID -> rectangle in client coordinates; ID 0 is the client area.
+// Computed from the layout rules alone: the dialog is as wide as the
+// template, 5 BW and the message make it, and wider only by what a control
+// needs so as not to run into its neighbour or past the margin.
 std::map<int, RECT> ExpectedMainLayout(const MainTexts& texts);
 
 // The about dialog: the texts of 1012, 1014, 1015 and OK.

@@ -2,6 +2,7 @@
 // rectangle is computed here from the template and the dialog font and
 // compared with what the running installer shows.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdlib>
 #include "DialogDriver.h"
 #include "DialogLayout.h"
@@ -151,10 +152,110 @@ TEST(MainDialogLayout, LongTextsWidenTheDialogInsteadOfOverlapping)
     const RECT group = run.ItemRect(IDC_DESIGN_GROUP);
     const int m = run.ItemRect(IDC_PRODUCT_IMAGE).left;
     EXPECT_GT(client.right, ExpectedMainLayout(TemplateTexts(L"Foo")).at(0).right) << "not widened";
-    EXPECT_LT(run.ItemRect(IDC_DESIGN_NAME1_LABEL).right, run.ItemRect(IDC_DESIGN_NAME1).left);
-    EXPECT_LT(run.ItemRect(IDC_DESIGN_NAME2_LABEL).right, run.ItemRect(IDC_DESIGN_NAME2).left);
-    EXPECT_LT(run.ItemRect(IDC_ALL_USERS).right, group.right);
+    EXPECT_LE(run.ItemRect(IDC_DESIGN_NAME1_LABEL).right, run.ItemRect(IDC_DESIGN_NAME1).left);
+    EXPECT_LE(run.ItemRect(IDC_DESIGN_NAME2_LABEL).right, run.ItemRect(IDC_DESIGN_NAME2).left);
+    EXPECT_LE(run.ItemRect(IDC_ALL_USERS).right, group.right);
     EXPECT_LE(run.ItemRect(IDC_INSTALL_FOLDER_LABEL).right, client.right - m);
     EXPECT_GE(run.ItemRect(IDOK).left, m);
     EXPECT_LT(run.ItemRect(IDOK).right, run.ItemRect(IDCANCEL).left);
+}
+
+namespace {
+
+// Units as the installer measures them: from the template's Cancel caption.
+struct Units {
+    int U, h, BW;
+};
+Units TemplateUnits()
+{
+    TemplateDialog t(IDD_MAIN);
+    const SIZE cancel = FontMeter().Line(t.Text(IDCANCEL));
+    const int U = cancel.cy;
+    return {U, U / 2, std::max(static_cast<int>(cancel.cx) + 2 * U, Width(t.ItemRect(IDCANCEL)))};
+}
+
+} // namespace
+
+// OK stands a Cancel width and 2h left of Cancel, whatever the captions;
+// an OK wider than Cancel, which would run into that gap, stands by its
+// own width instead (the smaller x), so the 2h gap always stays.
+TEST(MainDialogLayout, OKStandsByCancelsWidthUnlessItIsTheWiderButton)
+{
+    const Units u = TemplateUnits();
+    FontMeter f;
+    // An OK wider than Cancel (BW) by less than the gap.
+    const std::wstring slightlyWider = f.TextUpTo(u.BW - u.U + 2 * u.h);
+    ASSERT_GT(f.Line(slightlyWider).cx + u.U, u.BW);
+    const struct {
+        const char* label;
+        std::wstring ok, cancel;
+        bool byOwnWidth;
+    } cases[] = {
+        {"long Cancel caption", L"OK", L"Cancel the whole installation now", false},
+        {"OK a little wider than Cancel", slightlyWider, L"", true},
+        {"OK far wider than Cancel", L"Start the installation with these settings now", L"", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        MainTexts texts = TemplateTexts(L"Foo");
+        std::wstring lines = L"DN2CurName=Test Animated\r\nOKBtn=" + c.ok + L"\r\n";
+        texts.ok = c.ok;
+        if (!c.cancel.empty()) {
+            lines += L"CancelBtn=" + c.cancel + L"\r\n";
+            texts.cancel = c.cancel;
+        }
+        InstallerRun run;
+        ASSERT_TRUE(run.Start(InfoFile(lines)));
+        ExpectLayout(run, ExpectedMainLayout(texts));
+        const RECT ok = run.ItemRect(IDOK), cancel = run.ItemRect(IDCANCEL);
+        const int slot = c.byOwnWidth ? Width(ok) : Width(cancel);
+        EXPECT_EQ(cancel.left - 2 * u.h - slot, ok.left)
+            << "OK " << testing::PrintToString(RectText(ok)) << ", Cancel "
+            << testing::PrintToString(RectText(cancel));
+        EXPECT_LE(ok.right + 2 * u.h, cancel.left) << "OK closer to Cancel than 2h";
+    }
+}
+
+// A label or check-box text that fits leaves the dialog at the width the
+// template, 5 BW and the message give, even when it fits by less than h;
+// one that would not fit widens it by exactly what it lacks.
+TEST(MainDialogLayout, TheDialogWidensOnlyForATextThatWouldNotFit)
+{
+    const Units u = TemplateUnits();
+    FontMeter f;
+    const MainTexts plainTexts = TemplateTexts(L"Foo");
+    const std::map<int, RECT> plain = ExpectedMainLayout(plainTexts);
+    const int W = plain.at(0).right;
+    const RECT box = plain.at(IDC_ALL_USERS);
+    const int g = Width(box) - f.Line(plainTexts.allUsers).cx - u.U;
+    // The widest texts that still fit: a label up to its edit, the check
+    // box's text up to the group box's edge.
+    const int labelRoom = plain.at(IDC_DESIGN_NAME1).left - plain.at(IDC_DESIGN_NAME1_LABEL).left - 2;
+    const int boxRoom = plain.at(IDC_DESIGN_GROUP).right - box.left - g - u.U;
+    const struct {
+        const char* label;
+        const wchar_t* key;
+        std::wstring MainTexts::*field;
+        std::wstring text;
+        int room;
+    } cases[] = {
+        {"name label that fits", L"DN1CurStc", &MainTexts::label1, f.TextUpTo(labelRoom), labelRoom},
+        {"check-box text that fits", L"LocationStc", &MainTexts::allUsers, f.TextUpTo(boxRoom),
+         boxRoom},
+        {"name label wider than its room", L"DN2CurStc", &MainTexts::label2,
+         f.TextUpTo(labelRoom + 3 * u.h), labelRoom},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        const int width = f.Line(c.text).cx;
+        ASSERT_GT(width, c.room - u.h) << "a text with h to spare tells nothing";
+        InstallerRun run;
+        ASSERT_TRUE(run.Start(InfoFile(L"DN2CurName=Test Animated\r\n" + std::wstring(c.key) + L"=" +
+                                       c.text + L"\r\n")));
+        MainTexts texts = plainTexts;
+        texts.*c.field = c.text;
+        ExpectLayout(run, ExpectedMainLayout(texts));
+        EXPECT_EQ(W + std::max(0, width - c.room), run.ClientRect().right)
+            << "text width " << width << ", room " << c.room;
+    }
 }
