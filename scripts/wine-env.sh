@@ -88,6 +88,20 @@ nel_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 &&
     touch "$WINEPREFIX/.nel-unmanaged"
   fi
+  # Wine's own fonts (fonts-wine: Marlett draws the caption buttons) lie in
+  # its data folder, which Debian's loader in /usr/lib/wine names as
+  # /usr/lib/wine/../../share/wine; Wine's font code cannot open a folder
+  # named with "..", finds none of them, and the close box shows an "r".
+  # Wine always reads the prefix's own Fonts folder, so they are linked
+  # into it.
+  local fonts=/usr/share/wine/fonts winfonts="$WINEPREFIX/drive_c/windows/Fonts" f
+  if [ -d "$fonts" ] && [ -d "$winfonts" ]; then
+    for f in "$fonts"/*; do
+      if [ -f "$f" ] && [ ! -e "$winfonts/${f##*/}" ]; then
+        ln -s "$f" "$winfonts/"
+      fi
+    done
+  fi
 }
 
 NEL_XVFB_PID=""
