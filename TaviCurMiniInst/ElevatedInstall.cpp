@@ -47,7 +47,7 @@ bool CheckRequest(const ElevatedRequest& request)
 {
     if (request.allUsers != 0 && request.allUsers != 1)
         return false;
-    if (!IsAbsoluteInstallFolder(request.folder))
+    if (!NelIsAbsolutePath(request.folder.t()))
         return false;
     CNelStrW unused;
     const bool twoDesigns = ReadInfoStr(L"MainDlg", L"DN2CurName", unused);

@@ -222,18 +222,6 @@ LONG WriteDesignSchemes(bool allUsers, const CNelStrW& installFolder, const CNel
     return ERROR_SUCCESS;
 }
 
-bool IsAbsoluteInstallFolder(const CNelStrW& folder)
-{
-    const wchar_t* p = folder.t() ? folder.t() : L"";
-    const bool drive = ((p[0] >= L'A' && p[0] <= L'Z') || (p[0] >= L'a' && p[0] <= L'z')) &&
-                       p[1] == L':' && p[2] == L'\\';
-    // "\\server\share": a server name and a share name, both non-empty.
-    const wchar_t* share = p[0] == L'\\' && p[1] == L'\\' && p[2] && p[2] != L'\\'
-                               ? wcschr(p + 2, L'\\')
-                               : nullptr;
-    return drive || (share && share[1] && share[1] != L'\\');
-}
-
 bool FolderCreationDenied(const CNelStrW& folder)
 {
     // The deepest level that exists, then one attempt at the next.

@@ -33,10 +33,6 @@ bool IsInvalidInstallFileName(const CNelStrW& name);
 bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder,
                       bool* accessDenied);
 
-// True for a folder a scheme can name: a drive letter with ":\" or a
-// network path "\\server\share\...".
-bool IsAbsoluteInstallFolder(const CNelStrW& folder);
-
 // After the folder could not be created: whether that was for want of
 // permission (the first missing level refuses to be made with access
 // denied), as for a program without elevation under the Windows folder.
