@@ -37,26 +37,35 @@ bool CanCreateIn(const std::wstring& folder)
     return true;
 }
 
-// Sets the Unix permission bits of a folder (Wine maps them to what a
-// program may do there) with the system's chmod, and waits until they
-// show: the Unix program may still run when its process handle signals.
-void Chmod(const std::wstring& folder, const wchar_t* mode)
+std::wstring UnixPath(const std::wstring& path)
 {
     typedef char*(CDECL * UnixNameFn)(LPCWSTR);
     UnixNameFn unixName = reinterpret_cast<UnixNameFn>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    ASSERT_NE(nullptr, unixName) << "not running under Wine";
-    char* path = unixName(folder.c_str());
-    ASSERT_NE(nullptr, path);
-    std::wstring command = std::wstring(mode) + L" \"" +
-                           std::wstring(path, path + strlen(path)) + L"\"";
-    HeapFree(GetProcessHeap(), 0, path);
-    NelTest::ChildProcess chmod;
-    ASSERT_TRUE(chmod.Start(L"Z:\\bin\\chmod", command));
-    chmod.WaitExit(10000, nullptr);
-    const bool writable = wcscmp(mode, L"755") == 0;
-    for (DWORD start = GetTickCount(); CanCreateIn(folder) != writable && GetTickCount() - start < 3000;)
+    char* name = unixName ? unixName(path.c_str()) : nullptr;
+    std::wstring result = name ? std::wstring(name, name + strlen(name)) : L"";
+    if (name)
+        HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
+// Sets the Unix permission bits of a folder (Wine maps them to what a
+// program may do there) with the system's chmod. The Unix program may
+// still run when its process handle signals, so it leaves a mark when done
+// and the wait is for the mark.
+void Chmod(const std::wstring& folder, const wchar_t* mode)
+{
+    NelTest::TempDir marks;
+    const std::wstring done = marks / L"done";
+    const std::wstring target = UnixPath(folder), mark = UnixPath(marks.Path()) + L"/done";
+    ASSERT_FALSE(target.empty()) << "not running under Wine";
+    NelTest::ChildProcess shell;
+    ASSERT_TRUE(shell.Start(L"Z:\\bin\\sh", L"-c \"chmod " + std::wstring(mode) + L" '" + target +
+                                                 L"' && touch '" + mark + L"'\""));
+    for (DWORD start = GetTickCount();
+         GetFileAttributesW(done.c_str()) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 10000;)
         Sleep(20);
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(done.c_str())) << "chmod " << mode << " did not finish";
 }
 
 class ElevationFlow : public InstallFixture {
@@ -79,8 +88,6 @@ protected:
     void TearDown() override
     {
         Chmod(m_cursors, L"755");
-        // A probe made just before chmod took effect could not be removed.
-        RemoveDirectoryW((m_cursors + L"\\probe").c_str());
         if (GetFileAttributesW(m_dest.c_str()) != INVALID_FILE_ATTRIBUTES)
             Chmod(m_dest, L"755");
         NelTest::RemoveTree(m_dest);
