@@ -29,137 +29,225 @@ std::wstring ExpandEnv(const std::wstring& text)
     return n > 0 && n <= 32768 ? buffer : text;
 }
 
-std::vector<std::wstring> FilesOnDisk(const std::wstring& folder)
+bool ContainsNoCase(const std::wstring& text, const wchar_t* part)
 {
-    std::vector<std::wstring> names;
+    std::wstring lower = text;
+    CharLowerBuffW(&lower[0], (DWORD)lower.size());
+    return lower.find(part) != std::wstring::npos;
+}
+
+// The file at path relative to folder ("/" or "\"), with the letter case
+// it has on disk; empty when there is none.
+std::wstring FindOnDisk(const std::wstring& folder, const std::wstring& relative)
+{
+    std::wstring path = NormalFolder(folder + L"\\" + relative);
     WIN32_FIND_DATAW data;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &data);
+    HANDLE search = FindFirstFileW(path.c_str(), &data);
     if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(data.cFileName);
-    while (FindNextFileW(search, &data));
+        return std::wstring();
     FindClose(search);
-    return names;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return std::wstring();
+    return FolderOf(path) + L"\\" + data.cFileName;
 }
 
-// The name on disk that equals name ignoring case, or empty.
-std::wstring Match(const std::vector<std::wstring>& names, const std::wstring& name)
+// The flags field of an AddReg line as a registry type name.
+std::wstring TypeOfFlags(const std::wstring& flags)
 {
-    for (const std::wstring& n : names)
-        if (EqualNoCase(n, name))
-            return n;
-    return std::wstring();
-}
-
-// A folder under the Windows folder as the installer's %WindowsFolder%
-// macro, so that the package follows the Windows folder of the target.
-std::wstring InstallFolderText(const std::wstring& folder)
-{
-    std::wstring expanded = ExpandEnv(folder);
-    std::wstring windows = WindowsFolder();
-    if (!windows.empty() && expanded.size() >= windows.size() &&
-        EqualNoCase(expanded.substr(0, windows.size()), windows) &&
-        (expanded.size() == windows.size() || expanded[windows.size()] == L'\\'))
-        return L"%WindowsFolder%" + expanded.substr(windows.size());
-    return expanded;
+    unsigned long value = wcstoul(flags.c_str(), nullptr, 0);
+    switch (value & 0xFFFF0001) {
+    case 0x00000000: return L"REG_SZ";
+    case 0x00010000: return L"REG_MULTI_SZ";
+    case 0x00020000: return L"REG_EXPAND_SZ";
+    case 0x00010001: return L"REG_DWORD";
+    case 0x00000001: return L"REG_BINARY";
+    default: return L"?";
+    }
 }
 
 class Converter {
 public:
-    Converter(const InfScheme& scheme, const std::wstring& infFolder)
-        : m_scheme(scheme), m_disk(FilesOnDisk(infFolder))
+    Converter(const InfFile& inf, const InfScheme& scheme, const std::wstring& infFolder)
+        : m_inf(inf), m_scheme(scheme), m_infFolder(infFolder)
     {
-        m_plan.sourceFolder = infFolder;
         m_plan.schemeName = scheme.name;
         m_plan.baseName = SafeFileName(scheme.name);
     }
 
-    bool remarks = false;
+    bool warnings = false;
 
     PackagePlan Plan()
     {
+        ReportDecoding();
+        ReportSchemeLine();
+        ChooseFolder();
         for (const std::wstring& file : m_scheme.files)
             AddListedFile(file);
         AddRoles();
-        std::wstring folder = m_scheme.destination.empty() ? m_fieldFolder : m_scheme.destination;
-        m_plan.installFolder = InstallFolderText(folder);
         return m_plan;
     }
 
 private:
-    void Remark(const std::wstring& text)
+    void Warn(const std::wstring& text)
     {
-        WriteLine(text);
-        remarks = true;
+        WriteLine(Text(Msg::WarningPrefix) + text);
+        warnings = true;
+    }
+
+    void Note(const std::wstring& text) { WriteLine(Text(Msg::NotePrefix) + text); }
+
+    void ReportDecoding()
+    {
+        if (m_inf.Decoding().guessed)
+            Note(Text(Msg::InfGuessedCodePage, std::to_wstring(m_inf.Decoding().codePage)));
+    }
+
+    void ReportSchemeLine()
+    {
+        if (m_scheme.brokenQuotes && m_scheme.line) {
+            std::wstring made;
+            for (size_t i = 0; i < m_scheme.fields.size(); ++i)
+                made += (i ? L"," : L"") + m_scheme.fields[i];
+            Warn(Text(Msg::InfBrokenQuotes, std::to_wstring(m_scheme.line->number),
+                      m_scheme.line->text, std::to_wstring(m_scheme.fields.size()), made));
+        }
+        std::wstring type = m_scheme.flags.empty() ? L"REG_SZ" : TypeOfFlags(m_scheme.flags);
+        if (type != L"REG_SZ")
+            Note(Text(Msg::InfFlags, m_scheme.flags, type));
+        if (m_scheme.setsCurrent)
+            Note(Text(Msg::InfSetsCurrent));
+    }
+
+    // The package's default folder: the inf's destination when it lies in
+    // the Windows folder (as %WindowsFolder%...), else the installer's own
+    // default place for the scheme; never a relative folder.
+    void ChooseFolder()
+    {
+        std::wstring fallback = L"%WindowsFolder%\\Cursors\\" + m_plan.baseName;
+        switch (m_scheme.destinationKind) {
+        case InfDestination::UnderWindows:
+            m_destination = m_scheme.destination;
+            m_plan.installFolder =
+                L"%WindowsFolder%" + m_destination.substr(NormalFolder(WindowsFolder()).size());
+            break;
+        case InfDestination::Missing:
+            m_plan.installFolder = fallback;
+            Note(Text(Msg::InfNoDestination, fallback));
+            break;
+        case InfDestination::Elsewhere:
+            m_plan.installFolder = fallback;
+            Note(Text(Msg::InfDestinationElsewhere, m_scheme.destination, fallback));
+            break;
+        }
+    }
+
+    // The package's name of a file (its name on disk without any folder);
+    // empty when the package has no such file.
+    std::wstring Packaged(const std::wstring& name) const
+    {
+        for (const PackageFile& f : m_plan.files)
+            if (EqualNoCase(f.name, name))
+                return f.name;
+        return std::wstring();
+    }
+
+    std::wstring Add(const std::wstring& source)
+    {
+        std::wstring name = NameOf(source);
+        if (Packaged(name).empty())
+            m_plan.files.push_back({name, source});
+        return Packaged(name);
     }
 
     void AddListedFile(const std::wstring& file)
     {
-        std::wstring onDisk = Match(m_disk, NameOf(file));
-        if (onDisk.empty())
-            Remark(Text(Msg::InfFileAbsent, file));
-        else if (Match(m_plan.files, onDisk).empty())
-            m_plan.files.push_back(onDisk);
+        std::wstring source = FindOnDisk(m_infFolder, file);
+        if (source.empty()) {
+            Warn(Text(Msg::InfFileAbsent, file));
+            return;
+        }
+        std::wstring name = Add(source);
+        if (NameOf(file).size() != file.size())
+            Note(Text(Msg::InfSubfolder, file, name));
     }
 
     void AddRoles()
     {
         const std::vector<std::wstring>& fields = m_scheme.fields;
+        if (fields.size() < (size_t)kClassicRoleCount)
+            Note(Text(Msg::InfFewFields, std::to_wstring(fields.size())));
         for (size_t i = 0; i < fields.size() && i < (size_t)kCursorRoleCount; ++i) {
             std::wstring key = kCursorRoles[i].keyTemplate;
             key.replace(key.find(L"|no|"), 4, L"1");
             std::wstring field = TrimSpaces(fields[i]);
             if (field.empty())
                 continue;
-            CheckFolder(FolderOf(field));
-            std::wstring name = Match(m_plan.files, NameOf(field));
+            if (field.find_first_of(L"\\/") != std::wstring::npos)
+                CheckFolder(FolderOf(field));
+            std::wstring name = Packaged(NameOf(field));
             if (name.empty()) {
-                // On disk but in no CopyFiles section: the scheme still
-                // names it, so the package carries it.
-                name = Match(m_disk, NameOf(field));
-                if (!name.empty())
-                    m_plan.files.push_back(name);
+                // Beside the inf but in no CopyFiles section: the scheme
+                // still names it, so the package carries it.
+                std::wstring source = FindOnDisk(m_infFolder, NameOf(field));
+                if (!source.empty()) {
+                    name = Add(source);
+                    Note(Text(Msg::InfUnlisted, name));
+                }
             }
             if (name.empty())
-                Remark(Text(Msg::InfRoleAbsent, key, NameOf(field)));
+                Warn(Text(Msg::InfRoleAbsent, key, NameOf(field)));
             else
                 m_plan.roles.push_back({key, name});
         }
+        ReportSwappedExtras();
         if (fields.size() > (size_t)kCursorRoleCount) {
             std::wstring extra;
             for (size_t i = kCursorRoleCount; i < fields.size(); ++i)
                 extra += (i > (size_t)kCursorRoleCount ? L"," : L"") + fields[i];
-            Remark(Text(Msg::InfExtraFields, std::to_wstring(fields.size()), extra));
+            Warn(Text(Msg::InfExtraFields, std::to_wstring(fields.size()), extra));
         }
+    }
+
+    // Windows reads field 16 as Pin and 17 as Person; an inf whose names
+    // say the opposite keeps its positions, as setupapi does.
+    void ReportSwappedExtras()
+    {
+        const std::vector<std::wstring>& raw = m_scheme.rawFields;
+        const std::vector<std::wstring>& fields = m_scheme.fields;
+        if (fields.size() < (size_t)kCursorRoleCount)
+            return;
+        std::wstring pin = raw[kClassicRoleCount] + L"|" + NameOf(fields[kClassicRoleCount]);
+        std::wstring person = raw[kClassicRoleCount + 1] + L"|" + NameOf(fields[kClassicRoleCount + 1]);
+        if (ContainsNoCase(pin, L"person") && ContainsNoCase(person, L"pin") &&
+            !ContainsNoCase(pin, L"pin"))
+            Warn(Text(Msg::InfPinPersonSwapped, NameOf(fields[kClassicRoleCount]),
+                      NameOf(fields[kClassicRoleCount + 1])));
     }
 
     void CheckFolder(const std::wstring& folder)
     {
-        if (m_fieldFolder.empty())
-            m_fieldFolder = folder;
-        if (m_folderReported || m_scheme.destination.empty())
+        if (m_folderReported || m_destination.empty())
             return;
-        if (!EqualNoCase(ExpandEnv(folder), ExpandEnv(m_scheme.destination))) {
+        if (!EqualNoCase(NormalFolder(ExpandEnv(folder)), m_destination)) {
             m_folderReported = true;
-            Remark(Text(Msg::InfFolderDiffers, folder, m_scheme.destination));
+            Warn(Text(Msg::InfFolderDiffers, folder, m_destination));
         }
     }
 
+    const InfFile& m_inf;
     const InfScheme& m_scheme;
-    std::vector<std::wstring> m_disk;
+    std::wstring m_infFolder;
+    std::wstring m_destination;  // the inf's own folder when the package keeps it
     PackagePlan m_plan;
-    std::wstring m_fieldFolder;
     bool m_folderReported = false;
 };
 
 } // namespace
 
-int RunFromInf(const std::wstring& infPath, const std::wstring& outFolder)
+int RunFromInf(const std::wstring& infPath, const std::wstring& outFolder, unsigned codePage)
 {
     InfFile inf;
-    if (!inf.Load(infPath)) {
+    if (!inf.Load(infPath, codePage)) {
         WriteLine(Text(Msg::InfCannotRead, infPath));
         return 2;
     }
@@ -171,10 +259,10 @@ int RunFromInf(const std::wstring& infPath, const std::wstring& outFolder)
     wchar_t full[MAX_PATH * 4];
     DWORD n = GetFullPathNameW(infPath.c_str(), MAX_PATH * 4, full, nullptr);
     std::wstring infFolder = FolderOf(n > 0 && n < MAX_PATH * 4 ? full : infPath);
-    Converter converter(scheme, infFolder);
+    Converter converter(inf, scheme, infFolder);
     PackagePlan plan = converter.Plan();
     if (!WritePackage(plan, outFolder))
         return 2;
     WriteLine(Text(Msg::InfWritten, outFolder + L"\\" + plan.baseName + L".nelcmi"));
-    return converter.remarks ? 1 : 0;
+    return converter.warnings ? 1 : 0;
 }

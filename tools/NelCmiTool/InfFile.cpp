@@ -18,27 +18,52 @@ bool ReadBytes(const std::wstring& path, std::string& bytes)
     return ok;
 }
 
-std::wstring Decode(const std::string& b)
+bool IsValidUtf8(const std::string& b, size_t skip)
+{
+    return MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, b.data() + skip,
+                               (int)(b.size() - skip), nullptr, 0) > 0;
+}
+
+bool HasHighBytes(const std::string& b)
+{
+    for (unsigned char c : b)
+        if (c >= 0x80)
+            return true;
+    return false;
+}
+
+std::wstring Decode(const std::string& b, unsigned codePage, InfDecoding& how)
 {
     const unsigned char* u = reinterpret_cast<const unsigned char*>(b.data());
-    if (b.size() >= 2 && u[0] == 0xFF && u[1] == 0xFE)
+    how = InfDecoding();
+    if (b.size() >= 2 && u[0] == 0xFF && u[1] == 0xFE) {
+        how.codePage = 1200;
         return std::wstring(reinterpret_cast<const wchar_t*>(b.data() + 2), (b.size() - 2) / 2);
+    }
     if (b.size() >= 2 && u[0] == 0xFE && u[1] == 0xFF) {
+        how.codePage = 1201;
         std::wstring text;
         for (size_t i = 2; i + 1 < b.size(); i += 2)
             text += (wchar_t)((u[i] << 8) | u[i + 1]);
         return text;
     }
-    UINT codePage = CP_ACP;
     size_t skip = 0;
     if (b.size() >= 3 && u[0] == 0xEF && u[1] == 0xBB && u[2] == 0xBF) {
-        codePage = CP_UTF8;
+        how.codePage = CP_UTF8;
         skip = 3;
+    } else if (codePage) {
+        how.codePage = codePage;
+    } else if (HasHighBytes(b) && IsValidUtf8(b, 0)) {
+        how.codePage = CP_UTF8;
+    } else {
+        // What setupapi assumes for a file without a mark.
+        how.codePage = GetACP();
+        how.guessed = HasHighBytes(b);
     }
-    int n = MultiByteToWideChar(codePage, 0, b.data() + skip, (int)(b.size() - skip), nullptr, 0);
+    int n = MultiByteToWideChar(how.codePage, 0, b.data() + skip, (int)(b.size() - skip), nullptr, 0);
     std::wstring text(n, L'\0');
     if (n > 0)
-        MultiByteToWideChar(codePage, 0, b.data() + skip, (int)(b.size() - skip), &text[0], n);
+        MultiByteToWideChar(how.codePage, 0, b.data() + skip, (int)(b.size() - skip), &text[0], n);
     return text;
 }
 
@@ -57,14 +82,14 @@ size_t FindEquals(const std::wstring& line)
     return std::wstring::npos;
 }
 
+} // namespace
+
 std::wstring SystemFolder()
 {
     wchar_t buffer[MAX_PATH];
     UINT n = GetSystemDirectoryW(buffer, MAX_PATH);
     return n > 0 && n < MAX_PATH ? buffer : L"";
 }
-
-} // namespace
 
 std::wstring WindowsFolder()
 {
@@ -79,11 +104,11 @@ bool EqualNoCase(const std::wstring& a, const std::wstring& b)
                           (int)b.size()) == CSTR_EQUAL;
 }
 
-std::vector<std::wstring> SplitInfFields(const std::wstring& text)
+std::vector<std::wstring> SplitInfFields(const std::wstring& text, bool* irregular)
 {
     std::vector<std::wstring> fields;
     std::wstring field;
-    bool quoted = false, wasQuoted = false;
+    bool quoted = false, wasQuoted = false, broken = false;
     auto finish = [&]() {
         fields.push_back(wasQuoted ? field : TrimSpaces(field));
         field.clear();
@@ -96,6 +121,10 @@ std::vector<std::wstring> SplitInfFields(const std::wstring& text)
                 field += L'"';
                 ++i;
             } else {
+                // A quote that opens after other text of the field, or a
+                // second quoted part, glues pieces together.
+                if (!quoted && (wasQuoted || !TrimSpaces(field).empty()))
+                    broken = true;
                 if (!quoted && !wasQuoted)
                     field = TrimSpaces(field);
                 quoted = !quoted;
@@ -106,22 +135,30 @@ std::vector<std::wstring> SplitInfFields(const std::wstring& text)
         } else if (!quoted && c == L',') {
             finish();
         } else if (quoted || !(wasQuoted && (c == L' ' || c == L'\t'))) {
+            if (!quoted && wasQuoted)
+                broken = true;  // text after the closing quote
             field += c;
         }
     }
+    if (quoted)
+        broken = true;  // the quote runs to the end of the line
     finish();
+    if (irregular)
+        *irregular = broken;
     return fields;
 }
 
-bool InfFile::Load(const std::wstring& path)
+bool InfFile::Load(const std::wstring& path, unsigned codePage)
 {
     std::string bytes;
     if (!ReadBytes(path, bytes))
         return false;
-    std::wstring text = Decode(bytes);
+    std::wstring text = Decode(bytes, codePage, m_decoding);
     m_sections.clear();
     Sec* current = nullptr;
+    int number = 0;
     for (size_t start = 0; start < text.size();) {
+        ++number;
         size_t lf = text.find(L'\n', start);
         size_t end = lf == std::wstring::npos ? text.size() : lf;
         std::wstring line = TrimSpaces(text.substr(start, end - start));
@@ -132,23 +169,31 @@ bool InfFile::Load(const std::wstring& path)
             continue;
         if (line[0] == L'[') {
             size_t close = line.find(L']');
-            m_sections.push_back({TrimSpaces(line.substr(1, close == std::wstring::npos
-                                                                ? std::wstring::npos
-                                                                : close - 1)),
-                                  {}});
-            current = &m_sections.back();
+            std::wstring name = TrimSpaces(
+                line.substr(1, close == std::wstring::npos ? std::wstring::npos : close - 1));
+            // Sections of the same name read as one, as setupapi merges them.
+            current = nullptr;
+            for (Sec& s : m_sections)
+                if (EqualNoCase(s.name, name))
+                    current = &s;
+            if (!current) {
+                m_sections.push_back({name, {}});
+                current = &m_sections.back();
+            }
             continue;
         }
         if (!current)
             continue;
         InfLine parsed;
+        parsed.number = number;
+        parsed.text = line;
         size_t eq = FindEquals(line);
         if (eq != std::wstring::npos) {
             std::vector<std::wstring> key = SplitInfFields(line.substr(0, eq));
             parsed.key = key.empty() ? L"" : key[0];
-            parsed.fields = SplitInfFields(line.substr(eq + 1));
+            parsed.fields = SplitInfFields(line.substr(eq + 1), &parsed.irregularQuotes);
         } else {
-            parsed.fields = SplitInfFields(line);
+            parsed.fields = SplitInfFields(line, &parsed.irregularQuotes);
         }
         current->lines.push_back(parsed);
     }

@@ -152,3 +152,15 @@ std::wstring ClosestKey(const std::wstring& section, const std::wstring& key)
     }
     return best;
 }
+
+bool IsInstallKey(const std::wstring& section, const std::wstring& key)
+{
+    auto is = [](const std::wstring& a, const wchar_t* b) { return _wcsicmp(a.c_str(), b) == 0; };
+    if (is(section, L"InstallFiles") || is(section, L"DesignList"))
+        return true;
+    if (is(section, L"MainDlg"))
+        return is(key, L"DefInstallFolder") || is(key, L"DN1CurName") || is(key, L"DN2CurName");
+    if (is(section, L"CurInfo"))
+        return is(key, L"CurName") || is(key, L"ProductName");
+    return is(section, L"NelvoInfo") && is(key, L"NelCMIFileVer");
+}

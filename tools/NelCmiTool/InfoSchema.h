@@ -33,3 +33,10 @@ std::wstring ClosestKey(const std::wstring& section, const std::wstring& key);
 
 // "File" + n, the numbered [InstallFiles] key.
 std::wstring FileKeyName(int n);
+
+// True when the installer's files or registry depend on section/key
+// (compared ignoring case, as an author meant them): the file and design
+// lists, the default folder, the design names, and the keys without which
+// it does not start. A slip in one of these installs something else than
+// the author wrote; a slip elsewhere only changes a text.
+bool IsInstallKey(const std::wstring& section, const std::wstring& key);

@@ -24,6 +24,18 @@ std::wstring S(const CNelStrW& s)
     return s.t() ? s.t() : L"";
 }
 
+// A drive letter with ":\" or a "\\server\share" start.
+bool IsFullFolderPath(const std::wstring& path)
+{
+    if (path.size() >= 3 && iswalpha(path[0]) && path[1] == L':' && path[2] == L'\\')
+        return true;
+    if (path.size() < 5 || path[0] != L'\\' || path[1] != L'\\')
+        return false;
+    size_t share = path.find(L'\\', 2);
+    return share != std::wstring::npos && share > 2 && share + 1 < path.size() &&
+           path[share + 1] != L'\\';
+}
+
 std::wstring FullPath(const std::wstring& path)
 {
     wchar_t buffer[MAX_PATH * 4];
@@ -79,6 +91,8 @@ public:
         m_out = &out;
         CheckVersion();
         CheckRequired();
+        CheckDefaultFolder();
+        CheckDesignNames();
         CheckFileList();
         CheckDesigns();
         CheckMacros();
@@ -134,10 +148,19 @@ private:
         }
     }
 
+    static std::wstring Backslashed(std::wstring path)
+    {
+        for (wchar_t& c : path)
+            if (c == L'/')
+                c = L'\\';
+        return path;
+    }
+
+    // Windows file names ignore letter case and take "/" for "\".
     bool IsListed(const std::wstring& name) const
     {
         for (const std::wstring& file : m_files)
-            if (_wcsicmp(file.c_str(), name.c_str()) == 0)
+            if (_wcsicmp(Backslashed(file).c_str(), Backslashed(name).c_str()) == 0)
                 return true;
         return false;
     }
@@ -149,12 +172,57 @@ private:
         for (const wchar_t* number : {L"1", L"2"}) {
             if (number[0] == L'2' && !second)
                 break;
+            int files = 0;
             for (const CursorRole& role : kCursorRoles)
-                CheckRole(role, number);
+                files += CheckRole(role, number) ? 1 : 0;
+            if (files == 0)
+                Add(0, Text(Msg::DesignWithoutFiles, number));
         }
     }
 
-    void CheckRole(const CursorRole& role, const wchar_t* number)
+    // The folder the dialog proposes, as the installer takes it on OK:
+    // it must be a full path it can create.
+    void CheckDefaultFolder()
+    {
+        CNelStrW folder;
+        if (!ReadInfoText(L"MainDlg", L"DefInstallFolder", folder)) {
+            folder = L"%WindowsFolder%\\Cursors\\%CurName%";
+            ExpandInfoMacros(folder);
+        }
+        int line = LineOfKey(m_text, L"MainDlg", L"DefInstallFolder");
+        std::wstring text = S(folder);
+        size_t b = text.find_first_not_of(L" \"");
+        size_t e = text.find_last_not_of(L" \"");
+        text = b == std::wstring::npos ? L"" : text.substr(b, e - b + 1);
+        if (text.empty()) {
+            Add(line, Text(Msg::DefaultFolderEmpty));
+            return;
+        }
+        if (!IsFullFolderPath(text)) {
+            Add(line, Text(Msg::DefaultFolderRelative, text));
+            return;
+        }
+        // After the drive or share, no character a folder name cannot
+        // hold and no ".." (the folder creation refuses both).
+        std::wstring rest = text.substr(2);
+        if (rest.find_first_of(L"<>:\"|?*") != std::wstring::npos ||
+            (rest + L"\\").find(L"\\..\\") != std::wstring::npos)
+            Add(line, Text(Msg::DefaultFolderInvalid, text));
+    }
+
+    void CheckDesignNames()
+    {
+        CNelStrW name1, name2;
+        if (!ReadInfoText(L"MainDlg", L"DN1CurName", name1) ||
+            !ReadInfoText(L"MainDlg", L"DN2CurName", name2))
+            return;
+        if (name1.CompareNC(name2.t()) == 0)
+            Add(LineOfKey(m_text, L"MainDlg", L"DN2CurName"),
+                Text(Msg::DesignNamesEqual, S(name1), S(name2)));
+    }
+
+    // True when the role names a file.
+    bool CheckRole(const CursorRole& role, const wchar_t* number)
     {
         std::wstring key = role.keyTemplate;
         key.replace(key.find(L"|no|"), 4, number);
@@ -166,17 +234,35 @@ private:
             // classic fifteen-field scheme.
             if (&role - kCursorRoles < kClassicRoleCount)
                 Add(line, Text(Msg::RoleEmpty, key, role.valueName), true);
-            return;
+            return false;
         }
         std::wstring name = S(file);
         if (!IsListed(name)) {
             Add(line, Text(Msg::DesignNotListed, key, name));
-            return;
+            return true;
         }
         std::wstring path = m_source + name;
-        Msg reason;
-        if (NelFileExists(path.c_str()) && !IsCursorFileValid(path, reason))
-            Add(line, Text(Msg::CursorInvalid, key, name, Text(reason)));
+        if (!NelFileExists(path.c_str()))
+            return true;  // reported with the file list
+        // The system's loader decides: what it accepts is a warning at most.
+        CursorVerdict v = CheckCursorFile(path);
+        if (!v.loads)
+            Add(line, Text(Msg::CursorInvalid, key, name, Text(v.reason)));
+        else if (v.directoryType == 1)
+            Add(line, Text(Msg::CursorIconType, key, name), true);
+        else if (v.directoryType != 2 && v.directoryType >= 0 && !IsAnimated(path))
+            Add(line, Text(Msg::CursorOddType, key, name, std::to_wstring(v.directoryType)), true);
+        if (v.loads && v.noFrames)
+            Add(line, Text(Msg::CursorEmptyAnimation, key, name), true);
+        if (v.loads && v.damagedImages > 0)
+            Add(line, Text(Msg::CursorSomeEntriesBad, key, name, std::to_wstring(v.damagedImages)),
+                true);
+        return true;
+    }
+
+    static bool IsAnimated(const std::wstring& path)
+    {
+        return path.size() > 4 && _wcsicmp(path.c_str() + path.size() - 4, L".ani") == 0;
     }
 
     void CheckMacros()
@@ -194,7 +280,7 @@ private:
             CNelStrW subKey, valueName;
             if (k.registryPath && !value.IsEmpty() &&
                 !NelRegParsePath(value.t(), subKey, valueName))
-                Add(line, Text(Msg::RegRootUnknown, k.section, k.key, S(value)));
+                Add(line, Text(Msg::RegRootUnknown, k.section, k.key, S(value)), true);
         }
     }
 
@@ -210,7 +296,7 @@ private:
                 break;
             std::wstring name = value.substr(open + 1, close - open - 1);
             if (name.size() >= 3 && raw.find(L"%" + name + L"%") != std::wstring::npos)
-                Add(line, Text(Msg::MacroLeft, k.section, k.key, name));
+                Add(line, Text(Msg::MacroLeft, k.section, k.key, name), true);
             open = value.find(L'%', close + 1);
         }
     }

@@ -59,15 +59,20 @@ std::wstring PackageInfoText(const PackagePlan& plan)
         t += L"DefInstallFolder=" + plan.installFolder + L"\r\n";
     t += L"\r\n[InstallFiles]\r\n";
     for (size_t i = 0; i < plan.files.size(); ++i)
-        t += L"File" + std::to_wstring(i) + L"=" + plan.files[i] + L"\r\n";
+        t += L"File" + std::to_wstring(i) + L"=" + plan.files[i].name + L"\r\n";
     t += L"\r\n[DesignList]\r\n";
     for (const auto& role : plan.roles)
         t += role.first + L"=" + role.second + L"\r\n";
     return t;
 }
 
-bool WritePackage(const PackagePlan& plan, const std::wstring& outFolder)
+bool WritePackage(const PackagePlan& plan, const std::wstring& outFolderAsGiven)
 {
+    // The folder creation takes full paths only; "out" is meant beside the
+    // current folder.
+    wchar_t full[MAX_PATH * 4];
+    DWORD n = GetFullPathNameW(outFolderAsGiven.c_str(), MAX_PATH * 4, full, nullptr);
+    const std::wstring outFolder = n > 0 && n < MAX_PATH * 4 ? full : outFolderAsGiven;
     if (!NelIsDirectory(outFolder.c_str()))
         NelCreateDirTree(outFolder.c_str());
     if (!NelIsDirectory(outFolder.c_str())) {
@@ -80,8 +85,8 @@ bool WritePackage(const PackagePlan& plan, const std::wstring& outFolder)
         WriteLine(Text(Msg::InfCannotWrite, info));
         ok = false;
     }
-    for (const std::wstring& file : plan.files)
-        ok = Copy(plan.sourceFolder + L"\\" + file, outFolder + L"\\" + file) && ok;
+    for (const PackageFile& file : plan.files)
+        ok = Copy(file.source, outFolder + L"\\" + file.name) && ok;
     std::wstring tool = ToolFolder();
     const std::pair<const wchar_t*, std::wstring> programs[] = {
         {L"TaviCurMiniInst.exe", plan.baseName + L".exe"}, {L"NelWnd.dll", L"NelWnd.dll"}};

@@ -6,12 +6,16 @@
 #include <utility>
 #include <vector>
 
+struct PackageFile {
+    std::wstring name;    // [InstallFiles] name, the name in the package folder
+    std::wstring source;  // where the file is now
+};
+
 struct PackagePlan {
     std::wstring baseName;        // <baseName>.exe and <baseName>.nelcmi
     std::wstring schemeName;
     std::wstring installFolder;   // DefInstallFolder, with %WindowsFolder% where it fits
-    std::wstring sourceFolder;    // where the cursor files are now
-    std::vector<std::wstring> files;                          // [InstallFiles]
+    std::vector<PackageFile> files;                           // [InstallFiles]
     std::vector<std::pair<std::wstring, std::wstring>> roles; // [DesignList] key, file
 };
 

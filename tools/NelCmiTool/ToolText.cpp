@@ -12,9 +12,9 @@ struct Entry {
 const Entry kEntries[] = {
     {Msg::Usage,
      L"usage: NelCmiTool check <package folder or .nelcmi> [--lang ja|en]\n"
-     L"       NelCmiTool from-inf <install.inf> <output folder> [--lang ja|en]",
+     L"       NelCmiTool from-inf <install.inf> <output folder> [--codepage N] [--lang ja|en]",
      L"使い方: NelCmiTool check <パッケージのフォルダまたは .nelcmi> [--lang ja|en]\n"
-     L"        NelCmiTool from-inf <install.inf> <出力フォルダ> [--lang ja|en]"},
+     L"        NelCmiTool from-inf <install.inf> <出力フォルダ> [--codepage N] [--lang ja|en]"},
     {Msg::LinePrefix, L"line {1}: ", L"{1} 行目: "},
     {Msg::WarningPrefix, L"warning: ", L"警告: "},
     {Msg::CannotRead, L"cannot read the package: {1}", L"パッケージを読み込めません: {1}"},
@@ -88,8 +88,6 @@ const Entry kEntries[] = {
     {Msg::CursorInvalid, L"{1}={2}: not a valid .cur or .ani file ({3})",
      L"{1}={2}: 正しい .cur / .ani ファイルではありません ({3})"},
     {Msg::CursorShort, L"too short", L"短すぎます"},
-    {Msg::CursorNotDir, L"no cursor directory of type 2",
-     L"種類 2 のカーソル ディレクトリがありません"},
     {Msg::CursorNoAcon, L"RIFF file that is not ACON", L"ACON ではない RIFF ファイルです"},
     {Msg::CursorNoAnih, L"ACON without an anih chunk", L"anih チャンクのない ACON です"},
     {Msg::VersionTooNew,
@@ -110,7 +108,7 @@ const Entry kEntries[] = {
     {Msg::InfRoleAbsent, L"{1}: file {2} is not in the package; the role is left empty",
      L"{1}: ファイル {2} がパッケージにないため、空のままにしました"},
     {Msg::InfExtraFields, L"the scheme has {1} fields; fields after the seventeenth are left out: {2}",
-     L"スキームのフィールドが {1} 個あります。16 個目以降は除外しました: {2}"},
+     L"スキームのフィールドが {1} 個あります。17 個目より後は除外しました: {2}"},
     {Msg::InfFolderDiffers,
      L"the scheme names the folder {1}, the files are copied to {2}; the package uses the latter",
      L"スキームのフォルダ {1} とコピー先 {2} が異なります。パッケージはコピー先を使います"},
@@ -118,6 +116,81 @@ const Entry kEntries[] = {
     {Msg::InfCopyFailed, L"cannot copy {1}", L"{1} をコピーできません"},
     {Msg::InfWritten, L"package written: {1}", L"パッケージを作成しました: {1}"},
     {Msg::InfCannotWrite, L"cannot write {1}", L"{1} を書き込めません"},
+    {Msg::NotePrefix, L"note: ", L"補足: "},
+    {Msg::BadCodePage, L"code page {1} is not available on this system",
+     L"コード ページ {1} はこのシステムで使えません"},
+    {Msg::InfGuessedCodePage,
+     L"the inf has no byte-order mark and is not UTF-8; it was read in code page {1}, the system's "
+     L"ANSI code page, as setupapi reads it (name another with --codepage N)",
+     L"inf に BOM がなく UTF-8 でもないため、setupapi と同じくシステムの ANSI コード ページ {1} "
+     L"として読みました (別のコード ページは --codepage N で指定します)"},
+    {Msg::InfBrokenQuotes,
+     L"line {1}: the quoting of the scheme line is broken: {2} -- read as {3} fields: {4}",
+     L"{1} 行目: スキーム行の引用符が壊れています: {2} -- {3} 個のフィールドとして読みました: {4}"},
+    {Msg::InfFlags,
+     L"the scheme line asks for registry flags {1} ({2}); the installer writes its own types "
+     L"(REG_EXPAND_SZ for the current user, REG_SZ for all users)",
+     L"スキーム行はレジストリ フラグ {1} ({2}) を指定しています。インストーラは独自の型で書き込みます "
+     L"(現在のユーザーは REG_EXPAND_SZ、すべてのユーザーは REG_SZ)"},
+    {Msg::InfSetsCurrent,
+     L"the inf also makes the scheme the current pointer set; the installer asks the user after "
+     L"installing instead",
+     L"inf はスキームを現在のポインタにも設定します。インストーラはインストール後にユーザーに確認します"},
+    {Msg::InfNoDestination,
+     L"the inf has no [DestinationDirs] entry (setupapi would copy the files into the system "
+     L"folder); the package installs into {1}",
+     L"inf に [DestinationDirs] の指定がありません (setupapi ならシステム フォルダにコピーします)。"
+     L"パッケージは {1} にインストールします"},
+    {Msg::InfDestinationElsewhere,
+     L"the inf copies the files to {1}, which is not a folder inside the Windows folder; the "
+     L"package installs into {2}",
+     L"inf のコピー先 {1} は Windows フォルダの中ではありません。パッケージは {2} にインストールします"},
+    {Msg::InfUnlisted,
+     L"{1} is named by the scheme but in no CopyFiles section (setupapi would not copy it); the "
+     L"package copies it",
+     L"{1} はスキームにありますが、どの CopyFiles セクションにもありません (setupapi はコピーしません)。"
+     L"パッケージはコピーします"},
+    {Msg::InfSubfolder, L"{1} lies in a subfolder; the package installs it as {2}",
+     L"{1} はサブフォルダにあります。パッケージは {2} としてインストールします"},
+    {Msg::InfFewFields, L"the scheme has only {1} fields; the roles after them stay empty",
+     L"スキームのフィールドは {1} 個だけです。残りの役割は空のままです"},
+    {Msg::InfPinPersonSwapped,
+     L"fields 16 and 17 look swapped: field 16 (Pin) names {1}, field 17 (Person) names {2}; "
+     L"Windows reads field 16 as Pin, so the package keeps the positions",
+     L"16 番目と 17 番目のフィールドが逆のようです: 16 番目 (Pin) は {1}、17 番目 (Person) は {2} です。"
+     L"Windows は 16 番目を Pin として読むため、パッケージは位置をそのまま使います"},
+    {Msg::DefaultFolderEmpty,
+     L"[MainDlg] DefInstallFolder: the default folder is empty after macro expansion",
+     L"[MainDlg] DefInstallFolder: マクロ展開後の既定のフォルダが空です"},
+    {Msg::DefaultFolderRelative,
+     L"[MainDlg] DefInstallFolder: the default folder \"{1}\" is not a full path (drive and \":\\\" "
+     L"or \"\\\\server\\share\"); the installer refuses it",
+     L"[MainDlg] DefInstallFolder: 既定のフォルダ \"{1}\" が完全なパス (ドライブと \":\\\"、または "
+     L"\"\\\\server\\share\") ではありません。インストーラは受け付けません"},
+    {Msg::DefaultFolderInvalid,
+     L"[MainDlg] DefInstallFolder: the default folder \"{1}\" cannot be created (invalid characters "
+     L"or \"..\")",
+     L"[MainDlg] DefInstallFolder: 既定のフォルダ \"{1}\" は作成できません (無効な文字または \"..\")"},
+    {Msg::DesignNamesEqual,
+     L"DN1CurName \"{1}\" and DN2CurName \"{2}\" are the same ignoring case; the installer stops",
+     L"DN1CurName \"{1}\" と DN2CurName \"{2}\" が (大文字と小文字を区別せずに) 同じです。インストールは中止されます"},
+    {Msg::DesignWithoutFiles,
+     L"design {1} has no file in [DesignList]: its scheme would hold no pointer",
+     L"デザイン {1} のファイルが [DesignList] に 1 つもありません。ポインタのないスキームになります"},
+    {Msg::CursorIconType,
+     L"{1}={2}: the file is an icon (type 1); it loads as a cursor, with the hot spot taken from "
+     L"the icon's colour-plane and bit-count fields",
+     L"{1}={2}: アイコン (種類 1) のファイルです。カーソルとして読み込めますが、ホット スポットは"
+     L"アイコンのプレーン数とビット数の欄から取られます"},
+    {Msg::CursorOddType, L"{1}={2}: the file's directory type is {3}, not 2 (cursor)",
+     L"{1}={2}: ファイルのディレクトリの種類が 2 (カーソル) ではなく {3} です"},
+    {Msg::CursorSomeEntriesBad, L"{1}={2}: {3} of its images are damaged; the others load",
+     L"{1}={2}: {3} 個の画像が壊れています。残りは読み込めます"},
+    {Msg::CursorNoImage, L"no image that the system can load", L"システムが読み込める画像がありません"},
+    {Msg::CursorNoFrames, L"ACON without a frame list", L"フレームの一覧のない ACON です"},
+    {Msg::CursorEmptyAnimation,
+     L"{1}={2}: the animated cursor's frame list is empty; it loads, but shows no picture",
+     L"{1}={2}: アニメーション カーソルのフレームの一覧が空です。読み込めますが、絵は表示されません"},
 };
 
 bool g_japanese = false;
@@ -139,7 +212,8 @@ bool UserLanguageIsJapanese()
     return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE;
 }
 
-std::wstring Text(Msg id, const std::wstring& a1, const std::wstring& a2, const std::wstring& a3)
+std::wstring Text(Msg id, const std::wstring& a1, const std::wstring& a2, const std::wstring& a3,
+                  const std::wstring& a4)
 {
     std::wstring text;
     for (const Entry& e : kEntries) {
@@ -148,8 +222,8 @@ std::wstring Text(Msg id, const std::wstring& a1, const std::wstring& a2, const 
             break;
         }
     }
-    const std::wstring* args[] = {&a1, &a2, &a3};
-    for (int i = 0; i < 3; ++i) {
+    const std::wstring* args[] = {&a1, &a2, &a3, &a4};
+    for (int i = 0; i < 4; ++i) {
         std::wstring mark = L"{" + std::to_wstring(i + 1) + L"}";
         for (size_t pos = text.find(mark); pos != std::wstring::npos;
              pos = text.find(mark, pos + args[i]->size()))

@@ -1,6 +1,6 @@
 // The tool's messages in English and Japanese. The language follows the
 // user's UI language (Japanese for a Japanese UI, English otherwise)
-// unless --lang chooses one. Placeholders {1} to {3} are filled in order.
+// unless --lang chooses one. Placeholders {1} to {4} are filled in order.
 #pragma once
 #include <string>
 
@@ -36,7 +36,6 @@ enum class Msg {
     RoleEmpty,
     CursorInvalid,
     CursorShort,
-    CursorNotDir,
     CursorNoAcon,
     CursorNoAnih,
     VersionTooNew,
@@ -53,6 +52,29 @@ enum class Msg {
     InfCopyFailed,
     InfWritten,
     InfCannotWrite,
+    NotePrefix,
+    BadCodePage,
+    InfGuessedCodePage,
+    InfBrokenQuotes,
+    InfFlags,
+    InfSetsCurrent,
+    InfNoDestination,
+    InfDestinationElsewhere,
+    InfUnlisted,
+    InfSubfolder,
+    InfFewFields,
+    InfPinPersonSwapped,
+    DefaultFolderEmpty,
+    DefaultFolderRelative,
+    DefaultFolderInvalid,
+    DesignNamesEqual,
+    DesignWithoutFiles,
+    CursorIconType,
+    CursorOddType,
+    CursorSomeEntriesBad,
+    CursorNoImage,
+    CursorNoFrames,
+    CursorEmptyAnimation,
 };
 
 void SetToolLanguage(bool japanese);
@@ -61,4 +83,4 @@ bool ToolLanguageIsJapanese();
 bool UserLanguageIsJapanese();
 
 std::wstring Text(Msg id, const std::wstring& a1 = L"", const std::wstring& a2 = L"",
-                  const std::wstring& a3 = L"");
+                  const std::wstring& a3 = L"", const std::wstring& a4 = L"");
