@@ -1,31 +1,12 @@
 #include "GuideFiles.h"
-#include <cstdlib>
+#include "TestFiles.h"
 #include "TaviGlobals.h"
 
 namespace Guide {
 
-std::wstring SourceDir()
-{
-    const wchar_t* env = _wgetenv(L"NEL_SOURCE_DIR");
-    std::wstring dir = env ? env : L"";
-    for (wchar_t& c : dir) {
-        if (c == L'/')
-            c = L'\\';
-    }
-    while (!dir.empty() && dir.back() == L'\\')
-        dir.pop_back();
-    return dir;
-}
+std::wstring SourceDir() { return NelTest::SourceDir(); }
 
-std::wstring SourcePath(const std::wstring& relative)
-{
-    std::wstring path = SourceDir() + L"\\" + relative;
-    for (wchar_t& c : path) {
-        if (c == L'/')
-            c = L'\\';
-    }
-    return path;
-}
+std::wstring SourcePath(const std::wstring& relative) { return NelTest::SourcePath(relative); }
 
 bool ReadBytes(const std::wstring& path, std::string& bytes)
 {

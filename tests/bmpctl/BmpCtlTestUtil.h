@@ -1,6 +1,7 @@
 // Helpers of the bitmap control tests: a host window with one static
 // control, solid-colour pictures, and cursor files written byte by byte.
 #pragma once
+#include "TestCursorFiles.h"
 #include <windows.h>
 #include <string>
 #include <vector>
@@ -35,11 +36,8 @@ HBITMAP MaskBitmap(int cx, int cy, bool leftHalfTransparent);
 // An opaque icon of one colour.
 HICON SolidIcon(int size, COLORREF color);
 
-// The bytes of a .cur file with one opaque image of one colour: 32 bits
-// per pixel, or 1 bit per pixel (monochrome, white).
-std::string CursorFile(int size, COLORREF color, bool monochrome = false);
-// The bytes of an .ani file: RIFF "ACON" with an "anih" header and a
-// LIST "fram" of one "icon" chunk per frame (each a whole .cur file).
-std::string AnimatedCursorFile(const std::vector<std::string>& frames, bool withRateAndSeq);
+// Cursor files written byte by byte (tests/common).
+using NelTest::AnimatedCursorFile;
+using NelTest::CursorFile;
 
 } // namespace BmpCtlTest

@@ -1,4 +1,5 @@
 #include "TestFiles.h"
+#include <cstdlib>
 
 namespace NelTest {
 
@@ -65,6 +66,29 @@ std::wstring ExeDir()
     GetModuleFileNameW(nullptr, buf, MAX_PATH);
     std::wstring p = buf;
     return p.substr(0, p.find_last_of(L'\\'));
+}
+
+std::wstring SourceDir()
+{
+    const wchar_t* env = _wgetenv(L"NEL_SOURCE_DIR");
+    std::wstring dir = env ? env : L"";
+    for (wchar_t& c : dir) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    while (!dir.empty() && dir.back() == L'\\')
+        dir.pop_back();
+    return dir;
+}
+
+std::wstring SourcePath(const std::wstring& relative)
+{
+    std::wstring path = SourceDir() + L"\\" + relative;
+    for (wchar_t& c : path) {
+        if (c == L'/')
+            c = L'\\';
+    }
+    return path;
 }
 
 } // namespace NelTest

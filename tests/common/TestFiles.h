@@ -35,4 +35,12 @@ void RemoveTree(const std::wstring& path);
 // Folder of the running test program (no trailing backslash).
 std::wstring ExeDir();
 
+// The repository root as a Windows path (from NEL_SOURCE_DIR, which CMake
+// sets to "Z:" + the source folder), with backslashes only: the INI reader
+// treats a path without any backslash as a name in the program's folder.
+std::wstring SourceDir();
+
+// Source-relative path ("docs/examples/minimal.nelcmi") as a full path.
+std::wstring SourcePath(const std::wstring& relative);
+
 } // namespace NelTest
