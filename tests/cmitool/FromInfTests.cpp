@@ -43,20 +43,40 @@ std::string P(const std::wstring& s)
     return testing::PrintToString(s);
 }
 
+// The lines of the output that start with prefix.
+std::vector<std::wstring> LinesWith(const ToolResult& r, const std::wstring& prefix)
+{
+    std::vector<std::wstring> lines;
+    for (const std::wstring& line : r.Lines())
+        if (line.compare(0, prefix.size(), prefix) == 0)
+            lines.push_back(line);
+    return lines;
+}
+
+// Each expected part in its own line, in order, and no other line.
+void ExpectRemarks(const std::vector<std::wstring>& lines, const std::vector<std::wstring>& parts,
+                   const std::wstring& output)
+{
+    EXPECT_EQ(parts.size(), lines.size()) << P(output);
+    for (size_t i = 0; i < parts.size() && i < lines.size(); ++i)
+        EXPECT_NE(std::wstring::npos, lines[i].find(parts[i]))
+            << P(parts[i]) << " in " << P(lines[i]);
+}
+
 class FromInf : public testing::TestWithParam<InfSample> {};
 
-TEST_P(FromInf, WritesThePackageTheInfDescribes)
+TEST_P(FromInf, WritesThePackageTheInfDescribesAndCheckPassesIt)
 {
     const InfSample& sample = GetParam();
     NelTest::TempDir dir;
     std::wstring src = dir / L"src", out = dir / L"out";
     CreateDirectoryW(src.c_str(), nullptr);
     std::wstring inf = WriteInfSample(sample, src);
-    ToolResult r = RunTool(L"from-inf " + Quote(inf) + L" " + Quote(out) + L" --lang en");
+    ToolResult r = RunTool(FromInfArgs(sample, inf, out));
     ASSERT_TRUE(r.finished);
-    EXPECT_EQ(sample.remarks.empty() ? 0u : 1u, r.exitCode) << P(r.output);
-    for (const std::wstring& remark : sample.remarks)
-        EXPECT_FALSE(r.Find(L"", remark).empty()) << P(remark) << " in " << P(r.output);
+    EXPECT_EQ(sample.warnings.empty() ? 0u : 1u, r.exitCode) << P(r.output);
+    ExpectRemarks(LinesWith(r, L"warning: "), sample.warnings, r.output);
+    ExpectRemarks(LinesWith(r, L"note: "), sample.notes, r.output);
 
     std::wstring info = out + L"\\" + sample.scheme + L".nelcmi";
     std::string bytes = ReadAllBytes(info);
@@ -68,15 +88,15 @@ TEST_P(FromInf, WritesThePackageTheInfDescribes)
     EXPECT_EQ(sample.scheme, Ini(info, L"MainDlg", L"DN1CurName"));
     EXPECT_EQ(sample.folder, Ini(info, L"MainDlg", L"DefInstallFolder"));
 
-    std::vector<std::wstring> files = InstallFiles(info), disk = sample.disk;
+    std::vector<std::wstring> files = InstallFiles(info), expected = sample.files;
     std::sort(files.begin(), files.end());
-    std::sort(disk.begin(), disk.end());
-    EXPECT_EQ(disk, files);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(expected, files);
     for (size_t i = 0; i < 17; ++i) {
-        std::wstring expected = i >= sample.roles.size() || sample.roles[i].empty() ? L"<missing>" : sample.roles[i];
-        EXPECT_EQ(expected, Ini(info, L"DesignList", kRoleKeys[i])) << P(kRoleKeys[i]);
+        std::wstring want = sample.roles[i].empty() ? L"<missing>" : sample.roles[i];
+        EXPECT_EQ(want, Ini(info, L"DesignList", kRoleKeys[i])) << P(kRoleKeys[i]);
     }
-    for (const std::wstring& file : sample.disk)
+    for (const std::wstring& file : sample.files)
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((out + L"\\" + file).c_str())) << P(file);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES,
               GetFileAttributesW((out + L"\\" + sample.scheme + L".exe").c_str()));
@@ -87,9 +107,9 @@ TEST_P(FromInf, WritesThePackageTheInfDescribes)
     EXPECT_EQ(0u, check.exitCode) << P(check.output);
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, FromInf, testing::ValuesIn(InfSamples()),
+INSTANTIATE_TEST_SUITE_P(Corpus, FromInf, testing::ValuesIn(InfSamples()),
                          [](const testing::TestParamInfo<InfSample>& info) {
-                             return std::string(info.param.name);
+                             return SampleId(info.param);
                          });
 
 TEST(FromInfAbsent, ListedFileThatIsAbsentIsReportedAndNotInvented)
@@ -100,7 +120,7 @@ TEST(FromInfAbsent, ListedFileThatIsAbsentIsReportedAndNotInvented)
     CreateDirectoryW(src.c_str(), nullptr);
     std::wstring inf = WriteInfSample(sample, src);
     ASSERT_TRUE(DeleteFileW((src + L"\\Link Select.cur").c_str()));
-    ToolResult r = RunTool(L"from-inf " + Quote(inf) + L" " + Quote(out) + L" --lang en");
+    ToolResult r = RunTool(FromInfArgs(sample, inf, out));
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(1u, r.exitCode) << P(r.output);
     EXPECT_FALSE(r.Find(L"", L"listed file Link Select.cur does not exist beside the inf; left out").empty())
@@ -129,30 +149,78 @@ TEST(FromInfFailures, UnreadableInfAndInfWithoutSchemeExitTwo)
     EXPECT_EQ(2u, plain.exitCode);
     EXPECT_EQ(0u, plain.output.find(L"no AddReg line writes")) << P(plain.output);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((dir / L"out").c_str()));
+
+    ToolResult badPage = RunTool(L"from-inf " + Quote(dir / L"plain.inf") + L" " + Quote(dir / L"out") +
+                                 L" --codepage 12345 --lang en");
+    ASSERT_TRUE(badPage.finished);
+    EXPECT_EQ(2u, badPage.exitCode);
+    EXPECT_EQ(0u, badPage.output.find(L"code page 12345 is not available")) << P(badPage.output);
 }
 
 } // namespace
 
 namespace {
 
+// Converts an inf that copies a.cur with the given [DestinationDirs] line
+// and registers it as the first field of the scheme; the package goes to
+// dir\out.
+ToolResult ConvertOneFileInf(const NelTest::TempDir& dir, const std::string& destinationLine,
+                             const std::string& scheme, const std::string& field)
+{
+    NelTest::WriteBytes(
+        dir / L"install.inf",
+        "[Version]\r\nsignature=\"$CHICAGO$\"\r\n[DefaultInstall]\r\nCopyFiles=Scheme.Cur\r\n"
+        "AddReg=Scheme.Reg\r\n[DestinationDirs]\r\n" + destinationLine +
+        "\r\n[Scheme.Reg]\r\nHKCU,\"Control Panel\\Cursors\\Schemes\",\"" + scheme + "\",,\"" + field +
+        ",,,,,,,,,,,,,,\"\r\n[Scheme.Cur]\r\na.cur\r\n");
+    NelTest::WriteBytes(dir / L"a.cur", ValidCur());
+    return RunTool(L"from-inf " + Quote(dir / L"install.inf") + L" " + Quote(dir / L"out") + L" --lang en");
+}
+
 TEST(FromInfFolder, SchemeFolderUnlikeCopyFolderIsReportedAndCopyFolderUsed)
 {
     NelTest::TempDir dir;
     std::wstring out = dir / L"out";
-    ASSERT_TRUE(NelTest::WriteBytes(
-        dir / L"install.inf",
-        "[Version]\r\nsignature=\"$CHICAGO$\"\r\n[DefaultInstall]\r\nCopyFiles=Scheme.Cur\r\n"
-        "AddReg=Scheme.Reg\r\n[DestinationDirs]\r\nDefaultDestDir=10,Cursors\\Copied\r\n"
-        "[Scheme.Reg]\r\nHKCU,\"Control Panel\\Cursors\\Schemes\",\"Folder Test\",,"
-        "\"%10%\\Cursors\\Elsewhere\\a.cur,,,,,,,,,,,,,,\"\r\n[Scheme.Cur]\r\na.cur\r\n"));
-    ASSERT_TRUE(NelTest::WriteBytes(dir / L"a.cur", ValidCur()));
-    ToolResult r = RunTool(L"from-inf " + Quote(dir / L"install.inf") + L" " + Quote(out) + L" --lang en");
+    ToolResult r = ConvertOneFileInf(dir, "DefaultDestDir=10,Cursors\\Copied", "Folder Test",
+                                     "%10%\\Cursors\\Elsewhere\\a.cur");
     ASSERT_TRUE(r.finished);
     EXPECT_EQ(1u, r.exitCode) << P(r.output);
-    EXPECT_FALSE(r.Find(L"the scheme names the folder ", L"\\Cursors\\Elsewhere").empty()) << P(r.output);
+    EXPECT_FALSE(r.Find(L"warning: the scheme names the folder ", L"\\Cursors\\Elsewhere").empty()) << P(r.output);
     std::wstring info = out + L"\\Folder Test.nelcmi";
     EXPECT_EQ(L"%WindowsFolder%\\Cursors\\Copied", Ini(info, L"MainDlg", L"DefInstallFolder"));
     EXPECT_EQ(L"a.cur", Ini(info, L"DesignList", L"DN1_Arrow"));
+}
+
+// A destination outside the Windows folder, relative or not known here
+// never becomes the package's folder: the installer's own default place
+// for the scheme does, with a note that names the inf's destination.
+TEST(FromInfFolder, DestinationOutsideTheWindowsFolderGivesTheDefaultFolderWithANote)
+{
+    const struct {
+        const char* destination;
+        const wchar_t* named;  // how the note names the inf's destination
+    } cases[] = {
+        {"-1,Cursors\\Relative", L"the inf copies the files to Cursors\\Relative,"},
+        {"-1,D:\\Cursors\\Other Drive", L"the inf copies the files to D:\\Cursors\\Other Drive,"},
+        {"16422,\"Cursors\\Program Files\"", L"the inf copies the files to Cursors\\Program Files,"},
+        {"-1,\\\\server\\share\\cursors", L"the inf copies the files to \\\\server\\share\\cursors,"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.destination);
+        NelTest::TempDir dir;
+        std::wstring out = dir / L"out";
+        ToolResult r = ConvertOneFileInf(dir, std::string("Scheme.Cur=") + c.destination,
+                                         "Elsewhere: Set", "a.cur");
+        ASSERT_TRUE(r.finished);
+        EXPECT_EQ(0u, r.exitCode) << P(r.output);
+        // The scheme name holds a ":", which no folder name may.
+        std::wstring folder = L"%WindowsFolder%\\Cursors\\Elsewhere_ Set";
+        EXPECT_FALSE(r.Find(L"note: ", std::wstring(c.named) + L" which is not a folder inside the "
+                                       L"Windows folder; the package installs into " + folder)
+                         .empty())
+            << P(r.output);
+        EXPECT_EQ(folder, Ini(out + L"\\Elsewhere_ Set.nelcmi", L"MainDlg", L"DefInstallFolder"));
+    }
 }
 
 } // namespace

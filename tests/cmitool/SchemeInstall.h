@@ -30,8 +30,21 @@ void DeleteScheme(const std::wstring& name);
 // it ended in time.
 bool InstallWithSetupapi(const std::wstring& infPath);
 
+// What one run of the installer showed.
+struct InstallerRun {
+    bool ended = false;        // the process ended in time
+    bool dialog = false;       // the main dialog appeared
+    bool errorBox = false;     // a box captioned "エラー" appeared (before or after OK)
+    std::wstring folder;       // the folder edit's text when OK was pressed
+    std::wstring name1, name2; // the design names; name2 empty without a second row
+    std::wstring log;          // captions and texts of the boxes
+};
+
 // Runs the installer exe, presses OK, answers the completion question
-// with No; true when it ended in time. log receives the texts of the
+// (and any question before the dialog) with No.
+InstallerRun RunInstaller(const std::wstring& exePath);
+
+// The same; true when it ended in time. log receives the texts of the
 // boxes it showed.
 bool InstallWithInstaller(const std::wstring& exePath, std::wstring& log);
 

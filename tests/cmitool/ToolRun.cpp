@@ -54,7 +54,7 @@ std::wstring ToolResult::Find(const std::wstring& prefix, const std::wstring& pa
     return std::wstring();
 }
 
-ToolResult RunTool(const std::wstring& args)
+ToolResult RunTool(const std::wstring& args, const std::wstring& cwd)
 {
     ToolResult result;
     NelTest::TempDir dir;
@@ -76,7 +76,8 @@ ToolResult RunTool(const std::wstring& args)
     si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi = {};
     BOOL started = CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, TRUE,
-                                  CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
+                                  CREATE_NO_WINDOW, nullptr, cwd.empty() ? nullptr : cwd.c_str(),
+                                  &si, &pi);
     CloseHandle(out);
     if (!started)
         return result;

@@ -15,7 +15,8 @@ struct ToolResult {
     std::wstring Find(const std::wstring& prefix, const std::wstring& part) const;
 };
 
-ToolResult RunTool(const std::wstring& args);
+// Runs NelCmiTool.exe with args, in the folder cwd (empty: this program's).
+ToolResult RunTool(const std::wstring& args, const std::wstring& cwd = L"");
 
 // Quotes one command-line argument.
 std::wstring Quote(const std::wstring& arg);
