@@ -77,7 +77,7 @@ const std::vector<Package>& AllPackages()
 const std::vector<std::wstring>& ExampleNames()
 {
     static const std::vector<std::wstring> names = {L"minimal.nelcmi", L"two-designs.nelcmi",
-                                                    L"macros.nelcmi"};
+                                                    L"macros.nelcmi", L"mistakes.nelcmi"};
     return names;
 }
 
@@ -103,10 +103,13 @@ std::vector<NamedBlock> NamedBlocks(const std::string& markdown)
             if (fence)
                 inOther = false;
         } else if (fence) {
-            // "```ini name.nelcmi": the word after the language names the file.
+            // "```ini name.nelcmi": the word after the language names the
+            // install-info file (other named blocks belong to other tests).
             std::string info = line.substr(3);
             size_t space = info.find(' ');
-            if (space != std::string::npos) {
+            const std::string ext = ".nelcmi";
+            if (space != std::string::npos && info.size() > ext.size() &&
+                info.compare(info.size() - ext.size(), ext.size(), ext) == 0) {
                 blocks.push_back({info.substr(space + 1), std::string()});
                 open = &blocks.back();
             } else {

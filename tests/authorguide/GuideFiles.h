@@ -41,7 +41,8 @@ const std::vector<Package>& AllPackages();
 // The example files the guides include verbatim (file names in docs/examples).
 const std::vector<std::wstring>& ExampleNames();
 
-// A fenced code block whose opening line names a file: ```ini minimal.nelcmi
+// A fenced code block whose opening line names an install-info file:
+// ```ini minimal.nelcmi
 struct NamedBlock {
     std::string fileName;
     std::string body;  // the lines between the fences, each ending in LF
