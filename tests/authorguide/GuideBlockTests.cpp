@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include "GuideFiles.h"
+#include "TestFiles.h"
 
 using namespace Guide;
 
@@ -38,11 +39,9 @@ TEST_P(GuideText, ShowsEveryExampleFileVerbatim)
 }
 
 INSTANTIATE_TEST_SUITE_P(Guides, GuideText,
-                         testing::Values(L"docs\\author-guide.en.md", L"docs\\author-guide.ja.md"),
+                         testing::ValuesIn(NelTest::kAuthorGuides),
                          [](const testing::TestParamInfo<const wchar_t*>& info) {
-                             return std::wstring(info.param).find(L".ja.") != std::wstring::npos
-                                        ? std::string("Japanese")
-                                        : std::string("English");
+                             return NelTest::GuideLanguage(info.param);
                          });
 
 } // namespace

@@ -121,11 +121,9 @@ TEST_P(GuideOutput, ConsoleBlocksShowWhatTheToolPrints)
 }
 
 INSTANTIATE_TEST_SUITE_P(Guides, GuideOutput,
-                         testing::Values(L"docs\\author-guide.en.md", L"docs\\author-guide.ja.md"),
+                         testing::ValuesIn(NelTest::kAuthorGuides),
                          [](const testing::TestParamInfo<const wchar_t*>& info) {
-                             return std::wstring(info.param).find(L".ja.") != std::wstring::npos
-                                        ? std::string("Japanese")
-                                        : std::string("English");
+                             return NelTest::GuideLanguage(info.param);
                          });
 
 } // namespace

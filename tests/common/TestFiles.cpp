@@ -91,4 +91,11 @@ std::wstring SourcePath(const std::wstring& relative)
     return path;
 }
 
+const wchar_t* const kAuthorGuides[2] = {L"docs\\author-guide.en.md", L"docs\\author-guide.ja.md"};
+
+std::string GuideLanguage(const wchar_t* guide)
+{
+    return std::wstring(guide).find(L".ja.") != std::wstring::npos ? "Japanese" : "English";
+}
+
 } // namespace NelTest

@@ -43,4 +43,9 @@ std::wstring SourceDir();
 // Source-relative path ("docs/examples/minimal.nelcmi") as a full path.
 std::wstring SourcePath(const std::wstring& relative);
 
+// The author guides, one per language, as source-relative paths, and the
+// test-name suffix of each ("English", "Japanese") for parameterised tests.
+extern const wchar_t* const kAuthorGuides[2];
+std::string GuideLanguage(const wchar_t* guide);
+
 } // namespace NelTest
