@@ -1,5 +1,6 @@
 #include "ElevatedInstall.h"
 #include <shellapi.h>
+#include "CommandLine.h"
 #include "Installation.h"
 #include "InstallInfo.h"
 #include "NelIni.h"
@@ -9,39 +10,6 @@
 const wchar_t kElevatedSwitch[] = L"/NelElevatedInstall";
 
 namespace {
-
-// One argument as the system's parser (CommandLineToArgvW and the C
-// runtime) reads it back: in double quotes, a quote as \", and the
-// backslashes before a quote or the closing quote doubled.
-void AppendQuoted(CNelStrW& out, const wchar_t* arg)
-{
-    out += L" \"";
-    int backslashes = 0;
-    for (const wchar_t* p = arg ? arg : L""; *p; ++p) {
-        if (*p == L'\\') {
-            ++backslashes;
-            continue;
-        }
-        for (int i = 0; i < backslashes * (*p == L'"' ? 2 : 1); ++i)
-            out += L"\\";
-        backslashes = 0;
-        if (*p == L'"')
-            out += L"\\";
-        wchar_t one[2] = {*p, 0};
-        out += one;
-    }
-    for (int i = 0; i < backslashes * 2; ++i)
-        out += L"\\";
-    out += L"\"";
-}
-
-// The whole command line split as the system does; the caller frees it
-// with LocalFree.
-LPWSTR* SplitCommandLine(const wchar_t* commandLine, int& count)
-{
-    count = 0;
-    return commandLine ? CommandLineToArgvW(commandLine, &count) : nullptr;
-}
 
 bool CheckRequest(const ElevatedRequest& request)
 {
@@ -67,28 +35,24 @@ bool CheckRequest(const ElevatedRequest& request)
 CNelStrW BuildElevatedParameters(const ElevatedRequest& request)
 {
     CNelStrW params(kElevatedSwitch);
-    AppendQuoted(params, request.folder.t());
-    AppendQuoted(params, request.allUsers == 1 ? L"1" : L"0");
-    AppendQuoted(params, request.name1.t());
+    AppendQuotedArg(params, request.folder.t());
+    AppendQuotedArg(params, request.allUsers == 1 ? L"1" : L"0");
+    AppendQuotedArg(params, request.name1.t());
     if (!request.name2.IsEmpty())
-        AppendQuoted(params, request.name2.t());
+        AppendQuotedArg(params, request.name2.t());
     return params;
 }
 
 bool IsElevatedCommandLine(const wchar_t* commandLine)
 {
-    int count = 0;
-    LPWSTR* args = SplitCommandLine(commandLine, count);
-    const bool helper = args && count >= 2 && lstrcmpiW(args[1], kElevatedSwitch) == 0;
-    LocalFree(args);
-    return helper;
+    return CommandLineArgs(commandLine).Is(1, kElevatedSwitch);
 }
 
 bool ParseElevatedCommandLine(const wchar_t* commandLine, ElevatedRequest& request)
 {
-    int count = 0;
-    LPWSTR* args = SplitCommandLine(commandLine, count);
-    const bool shaped = args && (count == 5 || count == 6) && lstrcmpiW(args[1], kElevatedSwitch) == 0 &&
+    const CommandLineArgs args(commandLine);
+    const int count = args.Count();
+    const bool shaped = (count == 5 || count == 6) && args.Is(1, kElevatedSwitch) &&
                         (lstrcmpW(args[3], L"0") == 0 || lstrcmpW(args[3], L"1") == 0);
     if (shaped) {
         request.folder = args[2];
@@ -96,7 +60,6 @@ bool ParseElevatedCommandLine(const wchar_t* commandLine, ElevatedRequest& reque
         request.name1 = args[4];
         request.name2 = count == 6 ? args[5] : L"";
     }
-    LocalFree(args);
     return shaped;
 }
 
@@ -132,9 +95,13 @@ bool CanRequestElevation()
 
 int RunElevatedHelper(const ElevatedRequest& request, HWND owner, DWORD* launchError)
 {
+    return RunThisProgramElevated(BuildElevatedParameters(request), owner, launchError);
+}
+
+int RunThisProgramElevated(const CNelStrW& params, HWND owner, DWORD* launchError)
+{
     CNelStrW program;
     NelGetModulePath(program);
-    CNelStrW params = BuildElevatedParameters(request);
     SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof(info);
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;

@@ -60,3 +60,7 @@ bool CanRequestElevation();
 // the helper's exit code, or -1 with *launchError set when it did not
 // start (ERROR_CANCELLED when the user declined the system's prompt).
 int RunElevatedHelper(const ElevatedRequest& request, HWND owner, DWORD* launchError);
+
+// Starts this program with params and the "runas" verb and waits for it
+// as RunElevatedHelper does; the uninstaller's helper starts this way too.
+int RunThisProgramElevated(const CNelStrW& params, HWND owner, DWORD* launchError);

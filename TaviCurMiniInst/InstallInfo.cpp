@@ -40,6 +40,16 @@ bool ReadInfoMultiLine(const wchar_t* section, const wchar_t* key, CNelStrW& out
     return true;
 }
 
+CNelStrW ReadInfoMultiLineOr(const wchar_t* section, const wchar_t* key, UINT id)
+{
+    CNelStrW text;
+    if (!ReadInfoMultiLine(section, key, text)) {
+        text.LoadStr(id, g_hInstance);
+        ExpandInfoMacros(text);
+    }
+    return text;
+}
+
 bool InfoValueIs(const wchar_t* section, const wchar_t* key, const wchar_t* word)
 {
     CNelStrW value;

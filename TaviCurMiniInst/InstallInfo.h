@@ -16,6 +16,9 @@ bool ReadInfoText(const wchar_t* section, const wchar_t* key, CNelStrW& out);
 // line break.
 bool ReadInfoMultiLine(const wchar_t* section, const wchar_t* key, CNelStrW& out);
 
+// A multi-line text key, else the program's string id macro-expanded.
+CNelStrW ReadInfoMultiLineOr(const wchar_t* section, const wchar_t* key, UINT id);
+
 // Turns every two-character sequence backslash-n into a line break.
 void ApplyLineBreaks(CNelStrW& text);
 

@@ -69,11 +69,16 @@ bool IsInvalidInstallFileName(const CNelStrW& name)
     return false;
 }
 
+bool ReadInstallFile(int n, CNelStrW& name)
+{
+    return ReadInfoStr(L"InstallFiles", FileKey(n).t(), name);
+}
+
 FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder)
 {
     for (int n = 0;; ++n) {
         CNelStrW name;
-        if (!ReadInfoStr(L"InstallFiles", FileKey(n).t(), name)) {
+        if (!ReadInstallFile(n, name)) {
             if (n == 0) {
                 FileListProblem problem = {IDS_NO_INSTALL_FILES, CNelStrW()};
                 problem.message.LoadStr(IDS_NO_INSTALL_FILES, g_hInstance);
@@ -89,6 +94,17 @@ FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder)
     }
 }
 
+bool ReplaceFileCopy(const CNelStrW& source, const CNelStrW& destination)
+{
+    // A read-only or hidden copy of an earlier run must not block the copy.
+    SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_NORMAL);
+    if (!CopyFileW(source.t(), destination.t(), FALSE))
+        return false;
+    SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_ARCHIVE);
+    return true;
+}
+
 bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder,
                       bool* accessDenied)
 {
@@ -96,16 +112,11 @@ bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolde
     if (accessDenied)
         *accessDenied = false;
     CNelStrW name;
-    for (int n = 0; ReadInfoStr(L"InstallFiles", FileKey(n).t(), name); ++n) {
+    for (int n = 0; ReadInstallFile(n, name); ++n) {
         CNelStrW source = sourceFolder + name;
         CNelStrW destination = installFolder + name;
         CreateParentFolders(destination);
-        // A read-only or hidden copy of an earlier run must not block the copy.
-        SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_NORMAL);
-        if (CopyFileW(source.t(), destination.t(), FALSE)) {
-            SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_NORMAL);
-            SetFileAttributesW(destination.t(), FILE_ATTRIBUTE_ARCHIVE);
-        } else {
+        if (!ReplaceFileCopy(source, destination)) {
             // A folder in the file's place is refused the same way, but no
             // permission would help there.
             const DWORD error = GetLastError();
@@ -262,27 +273,27 @@ void ReadEndDlgTexts(CNelStrW& caption, CNelStrW& message, int& changeDN, const 
     changeDN = NelIniGetInt(L"EndDlg", L"ChangeDN", changeDN, infoFile);
 }
 
-namespace {
-
-void SaveString(const wchar_t* key, const CNelStrW& value)
+void SavedChoicePaths(bool useDesign2, bool locationVisible, CNelStrW paths[kSavedChoiceCount])
 {
-    CNelStrW path;
-    if (ReadInfoText(L"MainDlg", key, path))
-        NelRegWrite(path.t(), value.t() ? value.t() : L"", REG_SZ, KEY_WRITE);
+    const wchar_t* keys[kSavedChoiceCount] = {L"InstallFolderKey", L"DesignName1Key",
+                                              L"DesignName2Key", L"LocationKey"};
+    const bool written[kSavedChoiceCount] = {true, true, useDesign2, locationVisible};
+    for (int i = 0; i < kSavedChoiceCount; ++i)
+        if (!written[i] || !ReadInfoText(L"MainDlg", keys[i], paths[i]))
+            paths[i] = L"";
 }
-
-} // namespace
 
 void SaveInstallChoices(const InstallChoices& choices)
 {
-    SaveString(L"InstallFolderKey", choices.folder);
-    SaveString(L"DesignName1Key", choices.name1);
-    if (choices.useDesign2)
-        SaveString(L"DesignName2Key", choices.name2);
-    CNelStrW path;
-    if (choices.locationVisible && ReadInfoText(L"MainDlg", L"LocationKey", path)) {
+    CNelStrW paths[kSavedChoiceCount];
+    SavedChoicePaths(choices.useDesign2, choices.locationVisible, paths);
+    const CNelStrW* strings[3] = {&choices.folder, &choices.name1, &choices.name2};
+    for (int i = 0; i < 3; ++i)
+        if (!paths[i].IsEmpty())
+            NelRegWrite(paths[i].t(), strings[i]->t() ? strings[i]->t() : L"", REG_SZ, KEY_WRITE);
+    if (!paths[3].IsEmpty()) {
         DWORD flag = choices.allUsers;
-        NelRegWriteDword(path.t(), &flag, KEY_WRITE);
+        NelRegWriteDword(paths[3].t(), &flag, KEY_WRITE);
     }
 }
 

@@ -15,6 +15,10 @@ struct FileListProblem {
     CNelStrW message;  // the message with its placeholders filled in
 };
 
+// [InstallFiles] File<n>: true when present and non-empty (the list ends
+// at the first that is not).
+bool ReadInstallFile(int n, CNelStrW& name);
+
 // Checks every [InstallFiles] entry: at least File0, no "*", "?" or ",",
 // no name that leaves the install folder (a ".." component, a drive, a
 // leading backslash), and every source present in sourceFolder (which
@@ -25,6 +29,11 @@ FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder);
 // "*", "?", "," or ":" in it, or a name that would reach outside the
 // install folder.
 bool IsInvalidInstallFileName(const CNelStrW& name);
+
+// Copies source over destination, replacing a read-only or hidden copy of
+// an earlier run, and marks the copy for archiving. On failure the last
+// error is CopyFileW's.
+bool ReplaceFileCopy(const CNelStrW& source, const CNelStrW& destination);
 
 // Copies every listed file from sourceFolder to installFolder (both end
 // in "\"), replacing read-only or hidden copies of an earlier run; goes on
@@ -81,6 +90,12 @@ struct InstallChoices {
     int allUsers;  // 1 or 0
 };
 void SaveInstallChoices(const InstallChoices& choices);
+
+// The registry paths SaveInstallChoices writes to, in the order
+// InstallFolderKey, DesignName1Key, DesignName2Key, LocationKey
+// (macro-expanded; empty where a value is not written).
+const int kSavedChoiceCount = 4;
+void SavedChoicePaths(bool useDesign2, bool locationVisible, CNelStrW paths[kSavedChoiceCount]);
 
 // Makes design number the current pointer set: the role values (Pin and
 // Person only where the design names either or they already exist),

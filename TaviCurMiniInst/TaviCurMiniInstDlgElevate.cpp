@@ -3,7 +3,6 @@
 // every way that can end.
 #include "TaviCurMiniInstDlg.h"
 #include "ElevatedInstall.h"
-#include "InfoMacros.h"
 #include "InstallInfo.h"
 #include "NelWndBinding.h"
 #include "TaviGlobals.h"
@@ -14,12 +13,7 @@ namespace {
 // An [Elevation] text (multi-line, macro-expanded), else string id.
 CNelStrW ElevationText(const wchar_t* key, UINT id)
 {
-    CNelStrW text;
-    if (!ReadInfoMultiLine(L"Elevation", key, text)) {
-        text.LoadStr(id, g_hInstance);
-        ExpandInfoMacros(text);
-    }
-    return text;
+    return ReadInfoMultiLineOr(L"Elevation", key, id);
 }
 
 } // namespace
