@@ -6,6 +6,7 @@
 #include "NelIni.h"
 #include "NelPath.h"
 #include "TaviGlobals.h"
+#include "UninstallSetup.h"
 
 const wchar_t kElevatedSwitch[] = L"/NelElevatedInstall";
 
@@ -81,6 +82,14 @@ int RunElevatedInstall(const ElevatedRequest& request)
         WriteDesignSchemes(true, folder, request.name1,
                            request.name2.IsEmpty() ? nullptr : &request.name2) != ERROR_SUCCESS)
         return kElevatedNoRegistry;
+    // The uninstaller goes where only this helper may write, and so does
+    // the machine's record. The first process checks both and warns; the
+    // installation itself is done either way.
+    if (IsUninstallUsed() && PlaceUninstallCopies(request.folder) &&
+        UninstallRecordInMachine(request.allUsers))
+        WriteUninstallRecord(MakeUninstallRecord(request.folder, request.allUsers, request.name1,
+                                                 request.name2, true),
+                             true);
     return kElevatedDone;
 }
 

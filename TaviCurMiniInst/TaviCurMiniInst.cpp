@@ -1,10 +1,12 @@
 // Entry point of the cursor-set installer: finds the install-info file
 // beside the program, keeps a second copy of the same set from running,
 // prepares what both dialogs share, runs the main dialog and cleans up.
-// The command line is ignored, except for the helper mode that the program
-// starts itself where the install folder needs administrator permission;
-// that mode returns its result as the exit code. Every other path returns
-// 0 after posting a quit message with exit code 0.
+// The command line is ignored, except for "/uninstall" (and "/quiet") of
+// an installed uninstaller and for the helper modes that the program
+// starts itself (where a folder needs administrator permission, and to
+// remove the uninstaller's own files); those return their result as the
+// exit code. Every other path returns 0 after posting a quit message with
+// exit code 0.
 #include <windows.h>
 #include "DialogClass.h"
 #include "ElevatedInstall.h"
@@ -14,6 +16,9 @@
 #include "TaviCurMiniInstDlg.h"
 #include "TaviGlobals.h"
 #include "TaviStartup.h"
+#include "Uninstall.h"
+#include "UninstallCleanup.h"
+#include "UninstallElevated.h"
 #include "resource.h"
 
 namespace {
@@ -25,18 +30,20 @@ int Quit()
 }
 
 // Locates the install-info file and takes the single-instance mutex;
-// false (after any message) when the program must end.
-bool PrepareInstall()
+// false (after any message, none when quiet) when the program must end.
+bool PrepareInstall(bool quiet)
 {
     CNelStrW programPath;
     if (!NelGetModulePath(programPath)) {
-        ShowStartupError(IDS_NO_MODULE_PATH, IDS_FATAL_CAPTION, MB_ICONERROR);
+        if (!quiet)
+            ShowStartupError(IDS_NO_MODULE_PATH, IDS_FATAL_CAPTION, MB_ICONERROR);
         return false;
     }
     if (!BuildInfoFilePath(programPath, g_strInfoFile))
         return false;  // no "." anywhere in the path: end silently
     if (!NelFileExists(g_strInfoFile.t())) {
-        ShowStartupError(IDS_NO_INFO_FILE, IDS_ERR_CAPTION, MB_ICONERROR);
+        if (!quiet)
+            ShowStartupError(IDS_NO_INFO_FILE, IDS_ERR_CAPTION, MB_ICONERROR);
         return false;
     }
 
@@ -45,10 +52,12 @@ bool PrepareInstall()
     ExpandInfoMacros(mutexName);
     switch (TakeInstanceMutex(mutexName)) {
     case kMutexFailed:
-        ShowStartupError(IDS_CANNOT_START, IDS_FATAL_CAPTION, MB_ICONERROR);
+        if (!quiet)
+            ShowStartupError(IDS_CANNOT_START, IDS_FATAL_CAPTION, MB_ICONERROR);
         return false;
     case kMutexAlreadyRunning:
-        ShowStartupError(IDS_ALREADY_RUNNING, IDS_ERR_CAPTION, MB_ICONINFORMATION, true);
+        if (!quiet)
+            ShowStartupError(IDS_ALREADY_RUNNING, IDS_ERR_CAPTION, MB_ICONINFORMATION, true);
         return false;
     case kMutexTaken:
         break;
@@ -56,15 +65,21 @@ bool PrepareInstall()
     return true;
 }
 
-// The helper mode: no window, no single-instance check (the process that
-// started it holds the mutex); the install-info file beside the program
-// and the request on the command line, checked before anything is done.
-int RunHelperMode()
+// The helper modes: no window, no single-instance check (the process that
+// started them holds the mutex); the install-info file beside the program.
+bool LocateHelperInfoFile()
 {
     CNelStrW programPath;
+    return NelGetModulePath(programPath) && BuildInfoFilePath(programPath, g_strInfoFile) &&
+           NelFileExists(g_strInfoFile.t());
+}
+
+// The installation's helper: the request on the command line, checked
+// before anything is done.
+int RunHelperMode()
+{
     ElevatedRequest request = {};
-    if (!NelGetModulePath(programPath) || !BuildInfoFilePath(programPath, g_strInfoFile) ||
-        !NelFileExists(g_strInfoFile.t()) || !ParseElevatedCommandLine(GetCommandLineW(), request))
+    if (!LocateHelperInfoFile() || !ParseElevatedCommandLine(GetCommandLineW(), request))
         return kElevatedRefused;
     return RunElevatedInstall(request);
 }
@@ -87,10 +102,20 @@ void ReleaseSharedResources(ATOM dlgClass)
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int)
 {
     g_hInstance = hInstance;
-    if (IsElevatedCommandLine(GetCommandLineW()))
+    const wchar_t* commandLine = GetCommandLineW();
+    if (IsElevatedCommandLine(commandLine))
         return RunHelperMode();
-    if (!PrepareInstall())
-        return Quit();
+    if (IsUninstallCleanupCommandLine(commandLine))
+        return RunUninstallCleanup(commandLine);
+    if (IsElevatedUninstallCommandLine(commandLine))
+        return LocateHelperInfoFile() ? RunElevatedUninstall(commandLine) : kUninstallRefused;
+    const UninstallCommand uninstall = ParseUninstallCommandLine(commandLine);
+    if (!PrepareInstall(uninstall.quiet)) {
+        Quit();
+        return uninstall.requested ? kUninstallRefused : 0;
+    }
+    if (uninstall.requested || IsInstalledUninstaller())
+        return RunUninstall(uninstall.quiet);
 
     g_hDlgFont = CreateDialogFont();
     LoadAppIcons(g_hIconSmall, g_hIconLarge);

@@ -108,6 +108,10 @@ private:
     // Without a way to ask, message fallbackId with the focus on
     // fallbackFocus (0: unchanged).
     bool ContinueElevated(const ElevatedRequest& request, UINT fallbackId, int fallbackFocus);
+    // For a package with [Uninstall] Use=Yes: places the uninstaller's
+    // copies (unless the helper did, elevated) and writes the uninstall
+    // record; a failure only shows a message.
+    void RegisterUninstall(const ElevatedRequest& request, bool elevated, bool locationVisible);
     void OfferToApply(const CNelStrW& folder, const CNelStrW& name1, const CNelStrW& name2,
                       int allUsers);
     bool IsLocationVisible() const;

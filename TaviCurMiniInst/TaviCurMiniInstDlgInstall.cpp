@@ -8,6 +8,7 @@
 #include "NelWndBinding.h"
 #include "NelWndHelp.h"
 #include "TaviGlobals.h"
+#include "UninstallRecord.h"
 #include "WndUtil/NelWndUtilInternal.h"
 #include "resource.h"
 
@@ -176,6 +177,8 @@ bool CTaviCurMiniInstDlg::OnInstall()
     }
     if (!RegisterSchemes(folder, request, elevated))
         return false;
+    if (IsUninstallUsed())
+        RegisterUninstall(request, elevated, locationVisible);
     if (IsEndDlgUsed(g_strInfoFile.t()))
         OfferToApply(folder, name1, name2, allUsers);
     return true;

@@ -97,6 +97,15 @@
 #define IDS_ELEVATE_FAILED          1034
 #define IDS_ACCESS_DENIED           1035  // no way to ask for permission
 #define IDS_END_MESSAGE             1049  // completion prompt question
+// Removal of an installed set ([Uninstall] texts).
+#define IDS_UNINSTALL_CAPTION       1040  // caption of the uninstaller's boxes
+#define IDS_UNINSTALL_QUESTION      1041  // confirmation
+#define IDS_UNINSTALL_DONE          1042
+#define IDS_UNINSTALL_LEFT          1043  // done, the user's things kept; with "|list|"
+#define IDS_UNINSTALL_INCOMPLETE    1044  // with "|list|"; the record stays
+#define IDS_UNINSTALL_ELEVATE       1045  // with "|fp|"
+#define IDS_UNINSTALL_NO_RECORD     1046
+#define IDS_UNINSTALL_RECORD_FAILED 1047  // at installation
 
 // Help popup texts of the main dialog's controls
 #define IDS_HELP_OK                 20101
