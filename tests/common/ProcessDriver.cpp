@@ -29,6 +29,52 @@ bool ChildProcess::Start(const std::wstring& exe, const std::wstring& args)
                           nullptr, &si, &m_pi) != FALSE;
 }
 
+bool RunAndReadOutput(const std::wstring& exe, const std::wstring& args, DWORD timeoutMs,
+                      std::string& output)
+{
+    output.clear();
+    SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+    HANDLE read = nullptr, write = nullptr;
+    if (!CreatePipe(&read, &write, &inherit, 0))
+        return false;
+    SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+    std::wstring cmd = L"\"" + exe + L"\" " + args;
+    std::vector<wchar_t> line(cmd.begin(), cmd.end());
+    line.push_back(0);
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = write;
+    PROCESS_INFORMATION pi = {};
+    const bool started = CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi) != FALSE;
+    CloseHandle(write);  // the child's copy is the only writer left
+    bool ended = false;
+    for (DWORD start = GetTickCount(); started && GetTickCount() - start < timeoutMs;) {
+        DWORD available = 0;
+        if (!PeekNamedPipe(read, nullptr, 0, nullptr, &available, nullptr)) {
+            ended = WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0;
+            break;  // the child has closed its end
+        }
+        if (!available) {
+            Sleep(20);
+            continue;
+        }
+        std::string chunk(available, '\0');
+        DWORD got = 0;
+        if (ReadFile(read, &chunk[0], available, &got, nullptr))
+            output.append(chunk, 0, got);
+    }
+    CloseHandle(read);
+    if (started) {
+        if (!ended)
+            TerminateProcess(pi.hProcess, 255);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+    }
+    return ended;
+}
+
 bool ChildProcess::WaitExit(DWORD timeoutMs, DWORD* exitCode)
 {
     if (WaitForSingleObject(m_pi.hProcess, timeoutMs) != WAIT_OBJECT_0)
@@ -56,7 +102,7 @@ BOOL CALLBACK CollectTopWindow(HWND hwnd, LPARAM param)
     FindData* data = reinterpret_cast<FindData*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != data->pid || !IsWindowVisible(hwnd))
+    if ((data->pid && pid != data->pid) || !IsWindowVisible(hwnd))
         return TRUE;
     if (data->className) {
         wchar_t cls[256] = {};

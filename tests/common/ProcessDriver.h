@@ -27,10 +27,18 @@ private:
     PROCESS_INFORMATION m_pi = {};
 };
 
-// Visible top-level windows of a process, optionally of one class.
+// Runs exe (full path) with args and its standard output and error read
+// through a pipe until it ends; false when it did not start or not end
+// within the time (it is then stopped).
+bool RunAndReadOutput(const std::wstring& exe, const std::wstring& args, DWORD timeoutMs,
+                      std::string& output);
+
+// Visible top-level windows of a process (pid 0: of every process),
+// optionally of one class.
 std::vector<HWND> TopWindows(DWORD pid, const wchar_t* className = nullptr);
 
-// Waits (polling, bounded) for a visible top-level window of the process.
+// Waits (polling, bounded) for a visible top-level window of the process
+// (pid 0: of any process).
 HWND WaitForWindow(DWORD pid, const wchar_t* className, DWORD timeoutMs);
 
 std::wstring WindowText(HWND hwnd);

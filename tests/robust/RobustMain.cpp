@@ -18,6 +18,7 @@
 #include "Installation.h"
 #include "InstallInfo.h"
 #include "TaviGlobals.h"
+#include "UninstallRecord.h"
 #include "ProcessDriver.h"
 #include "Utf8Out.h"
 #include "TestFiles.h"
@@ -95,31 +96,21 @@ bool LayOutPackage(const std::wstring& pkg)
     return true;
 }
 
-Snapshot TakeSnapshot()
-{
-    Snapshot snap;
-    AddFiles(snap, L"C:\\", {});
-    // Wine keeps its own bookkeeping under Software\Wine (a message beep
-    // records its sound parameters there); that is not the installer's.
-    AddRegistry(snap, HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", L"", {L"HKEY_CURRENT_USER\\Software\\Wine"});
-    AddRegistry(snap, HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"Software",
-                {L"HKEY_LOCAL_MACHINE\\Software\\Classes"});
-    return snap;
-}
-
 // Where this input may write: the folder the dialog showed (as the system
-// resolves it), the cursor keys, and the keys the file names for the
-// saved choices (their values live in the key before the last backslash).
+// resolves it), the cursor keys, the set's uninstall record in either key,
+// and the keys the file names for the saved choices (their values live in
+// the key before the last backslash).
 std::vector<std::wstring> AllowedPlaces(const std::wstring& infoFile, const Outcome& run)
 {
-    std::vector<std::wstring> allowed = {kUserCursorsKey, kAllUsersCursorsKey};
+    g_strInfoFile = infoFile.c_str();
+    std::vector<std::wstring> allowed = {kUserCursorsKey, kAllUsersCursorsKey,
+                                         UninstallRecordKey(false).t(), UninstallRecordKey(true).t()};
     if (!run.folder.empty()) {
         wchar_t expanded[4096] = {}, full[4096] = {};
         ExpandEnvironmentStringsW(run.folder.c_str(), expanded, 4096);
         if (GetFullPathNameW(expanded, 4096, full, nullptr))
             allowed.push_back(full);
     }
-    g_strInfoFile = infoFile.c_str();
     for (const wchar_t* key : {L"InstallFolderKey", L"DesignName1Key", L"DesignName2Key", L"LocationKey"}) {
         CNelStrW path;
         if (!ReadInfoText(L"MainDlg", key, path) || !path.t())

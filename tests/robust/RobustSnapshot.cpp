@@ -109,6 +109,18 @@ void AddRegistry(Snapshot& snap, HKEY root, const std::wstring& rootName, const 
         AddRegistry(snap, root, rootName, subKey.empty() ? c : subKey + L"\\" + c, skip);
 }
 
+Snapshot TakeSnapshot()
+{
+    Snapshot snap;
+    AddFiles(snap, L"C:\\", {});
+    // Wine keeps its own bookkeeping under Software\Wine (a message beep
+    // records its sound parameters there); that is not the installer's.
+    AddRegistry(snap, HKEY_CURRENT_USER, L"HKEY_CURRENT_USER", L"", {L"HKEY_CURRENT_USER\\Software\\Wine"});
+    AddRegistry(snap, HKEY_LOCAL_MACHINE, L"HKEY_LOCAL_MACHINE", L"Software",
+                {L"HKEY_LOCAL_MACHINE\\Software\\Classes"});
+    return snap;
+}
+
 std::vector<std::wstring> Changes(const Snapshot& before, const Snapshot& after,
                                   const std::vector<std::wstring>& allowed)
 {

@@ -21,6 +21,11 @@ void AddFiles(Snapshot& snap, const std::wstring& root, const std::vector<std::w
 void AddRegistry(Snapshot& snap, HKEY root, const std::wstring& rootName, const std::wstring& subKey,
                  const std::vector<std::wstring>& skip);
 
+// The whole C: drive, the current user's hive (without Wine's own
+// bookkeeping under Software\Wine) and the machine's Software key
+// (without Classes): everything an installer run may touch.
+Snapshot TakeSnapshot();
+
 // Paths added, removed or changed between the two snapshots, leaving out
 // those equal to or beneath one of `allowed` (full names, any case).
 std::vector<std::wstring> Changes(const Snapshot& before, const Snapshot& after,
