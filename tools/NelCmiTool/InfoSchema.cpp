@@ -39,6 +39,10 @@ std::vector<SchemaKey> BuildKeys()
     add(L"EndDlg", L"ChangeDN", false);
     for (const wchar_t* k : {L"DlgTitle", L"Mes", L"DeclinedMes", L"FailedMes", L"DeniedMes"})
         add(L"Elevation", k, true);
+    add(L"Uninstall", L"Use", false);
+    for (const wchar_t* k : {L"DlgTitle", L"Mes", L"DoneMes", L"LeftMes", L"IncompleteMes",
+                             L"ElevateMes", L"NoRecordMes", L"RecordFailedMes"})
+        add(L"Uninstall", k, true);
     for (const wchar_t* number : {L"1", L"2"}) {
         for (const CursorRole& role : kCursorRoles) {
             std::wstring key = role.keyTemplate;
@@ -87,8 +91,8 @@ const std::vector<SchemaKey>& SchemaKeys()
 const std::vector<std::wstring>& SchemaSections()
 {
     static const std::vector<std::wstring> sections = {
-        L"CurInfo", L"NelvoInfo", L"MainDlg", L"EndDlg", L"InstallFiles", L"DesignList",
-        L"Strings"};
+        L"CurInfo", L"NelvoInfo", L"MainDlg", L"EndDlg", L"Elevation", L"Uninstall", L"InstallFiles",
+        L"DesignList", L"Strings"};
     return sections;
 }
 
