@@ -46,7 +46,9 @@ bool DeleteWithRetry(const CNelStrW& path)
 {
     SetFileAttributesW(path.t(), FILE_ATTRIBUTE_NORMAL);
     for (DWORD start = GetTickCount();; Sleep(100)) {
-        if (DeleteFileW(path.t()))
+        // A reported success is checked: Wine reports one where the
+        // folder may not be written to.
+        if (DeleteFileW(path.t()) && GetFileAttributesW(path.t()) == INVALID_FILE_ATTRIBUTES)
             return true;
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)

@@ -91,11 +91,34 @@ bool IsGone(DWORD error)
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
+// Whether the folder refuses new files, tried with a file of its own that
+// goes again when it is closed.
+bool FolderRefusesWrites(const CNelStrW& folder)
+{
+    CNelStrW probe;
+    probe.Format(L"\\~TCU%lu.tmp", GetCurrentProcessId());
+    HANDLE file = CreateFileW((folder + probe).t(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    CloseHandle(file);
+    return false;
+}
+
 void DeleteInstalledFile(const CNelStrW& path, RemovalReport& report)
 {
     SetFileAttributesW(path.t(), FILE_ATTRIBUTE_NORMAL);  // a read-only copy is still ours
-    if (!DeleteFileW(path.t()) && !IsGone(GetLastError()))
-        NoteFailure(report, path, GetLastError());
+    if (!DeleteFileW(path.t())) {
+        if (!IsGone(GetLastError()))
+            NoteFailure(report, path, GetLastError());
+        return;
+    }
+    // Wine reports success where the folder may not be written to, and the
+    // file stays; so does a file another program holds open for deletion.
+    if (GetFileAttributesW(path.t()) != INVALID_FILE_ATTRIBUTES)
+        NoteFailure(report, path,
+                    FolderRefusesWrites(path.Left(path.RFind(L'\\'))) ? ERROR_ACCESS_DENIED
+                                                                       : ERROR_SHARING_VIOLATION);
 }
 
 // The subfolders of name (sub\deeper\a.cur) inside the folder, deepest

@@ -195,4 +195,73 @@ TEST_F(ElevationFlow, PermissionGivenTheHelperInstallsAndTheUsersValuesStayTheUs
     EXPECT_EQ(m_name2, ReadReg(HKEY_CURRENT_USER, kUserCursors, L"").Str());
 }
 
+// With [Uninstall], the helper places the uninstaller too and writes the
+// machine's record. Removing the set from the folder the user may not
+// write to asks for permission the same way: No leaves the files and the
+// record and lists the files; with the permission given, a helper removes
+// the files and the uninstaller's own copies, and the record goes.
+TEST_F(ElevationFlow, UninstallAsksForPermissionToRemoveTheProtectedFolder)
+{
+    const std::wstring record = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TaviCurMiniInst_" + Unique(L"");
+    InfoFile info = StandardInfo();
+    info.Remove(L"EndDlg", L"Use")
+        .Set(L"MainDlg", L"DefInstallFolder", m_dest)
+        .Set(L"CurInfo", L"CurName", Unique(L""))
+        .Set(L"Uninstall", L"Use", L"Yes");
+    Prepare(info);
+    Dialog dlg;
+    Box box = AskWithAllUsers(dlg);
+    ASSERT_NE(nullptr, box.hwnd);
+    Chmod(m_cursors, L"755");
+    Answer(box, IDYES);
+    Box done = WaitBox();
+    ASSERT_NE(nullptr, done.hwnd) << "no completion prompt";
+    Answer(done, IDNO);
+    ASSERT_TRUE(WaitEnd());
+    const std::vector<std::wstring> installed = {L"Uninstall.exe", L"Uninstall.nelcmi", L"arrow.cur",
+                                                 L"busy.ani", L"hand.cur"};
+    EXPECT_EQ(installed, DestFiles(m_dest));
+    const std::wstring command = ReadReg(HKEY_LOCAL_MACHINE, record, L"UninstallString").Str();
+    ASSERT_EQ(L"\"" + m_dest + L"\\Uninstall.exe\" /uninstall", command);
+
+    const std::wstring caption = L"NelProduct のアンインストール";
+    for (bool permit : {false, true}) {
+        SCOPED_TRACE(permit ? "permission given" : "permission refused");
+        Chmod(m_dest, L"555");
+        m_proc.reset(new NelTest::ChildProcess);
+        ASSERT_TRUE(m_proc->Start(m_dest + L"\\Uninstall.exe", L"/uninstall"));
+        ExpectBox(L"NelProduct をアンインストールします。\nインストールしたカーソル ファイルと、"
+                  L"コントロール パネルへの登録を削除します。よろしいですか？",
+                  caption, IDYES, IDI_QUESTION);
+        Box ask = WaitBox();
+        ASSERT_NE(nullptr, ask.hwnd) << "no question for permission";
+        EXPECT_EQ(kQuestionCaption, ask.caption);
+        EXPECT_EQ(L"アンインストールを続けるには、管理者の許可が必要です。\n削除するフォルダ: " + m_dest +
+                      L"\n管理者の許可を得て続けますか？\n(「いいえ」の場合は、削除できないファイルが残ります)",
+                  ask.text);
+        if (permit)
+            Chmod(m_dest, L"755");
+        Answer(ask, permit ? IDYES : IDNO);
+        if (permit) {
+            ExpectBox(L"NelProduct をアンインストールしました。", caption, IDOK, IDI_INFORMATION);
+        } else {
+            std::wstring left;
+            for (const wchar_t* file : {L"arrow.cur", L"busy.ani", L"hand.cur"})
+                left += m_dest + L"\\" + file + L"\n";
+            ExpectBox(L"次のものを削除できなかったため、アンインストールを完了できませんでした。\n" + left +
+                          L"使用中のファイルを閉じてから、もう一度アンインストールしてください。",
+                      caption, IDOK, IDI_WARNING);
+        }
+        EXPECT_TRUE(WaitEnd());
+        for (DWORD start = GetTickCount(); permit && GetFileAttributesW(m_dest.c_str()) != INVALID_FILE_ATTRIBUTES &&
+                                           GetTickCount() - start < 20000;)
+            Sleep(100);
+        EXPECT_EQ(permit ? std::vector<std::wstring>() : installed, DestFiles(m_dest));
+        EXPECT_EQ(permit, GetFileAttributesW(m_dest.c_str()) == INVALID_FILE_ATTRIBUTES) << "the folder";
+        EXPECT_EQ(!permit, KeyExists(HKEY_LOCAL_MACHINE, record)) << "the record";
+        EXPECT_FALSE(ReadReg(HKEY_LOCAL_MACHINE, kMachineSchemes, m_name1).present);
+    }
+    DeleteKeyTree(HKEY_LOCAL_MACHINE, record);
+}
+
 } // namespace
