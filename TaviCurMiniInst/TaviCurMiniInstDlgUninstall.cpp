@@ -3,6 +3,7 @@
 #include "TaviCurMiniInstDlg.h"
 #include "ElevatedInstall.h"
 #include "InstallInfo.h"
+#include "NelPath.h"
 #include "NelWndBinding.h"
 #include "UninstallSetup.h"
 #include "resource.h"
@@ -12,13 +13,16 @@ void CTaviCurMiniInstDlg::RegisterUninstall(const ElevatedRequest& request, bool
 {
     const bool machine = UninstallRecordInMachine(request.allUsers);
     // Where the helper with administrator permission made the folder, it
-    // placed the copies too, and wrote the machine's record.
-    const bool placed = elevated || PlaceUninstallCopies(request.folder);
-    if (placed && !(elevated && machine)) {
-        WriteUninstallRecord(MakeUninstallRecord(request.folder, request.allUsers, request.name1,
-                                                 request.name2, locationVisible),
-                             machine);
-    }
+    // placed the copies too, and wrote the machine's record. No record
+    // names an uninstaller that is not there, nor stays half written.
+    const CNelStrW program = request.folder + L"\\" + kUninstallProgramName;
+    const bool placed = elevated ? NelFileExists(program.t()) != FALSE
+                                 : PlaceUninstallCopies(request.folder);
+    if (placed && !(elevated && machine) &&
+        !WriteUninstallRecord(MakeUninstallRecord(request.folder, request.allUsers, request.name1,
+                                                  request.name2, locationVisible),
+                              machine))
+        DeleteUninstallRecord(machine);
     if (placed && IsUninstallRegistered(request.folder, machine)) {
         // A record of the same folder in the other key (an earlier
         // installation for the other audience) would be listed twice.
