@@ -55,17 +55,28 @@ bool AskPermission(const UninstallTexts& texts, const CNelStrW& folder)
     return Show(question, texts.elevateCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+// The first lines of a list, and "…" for the rest: a folder that refuses
+// everything would give a box taller than the screen.
+CNelStrW ShownList(const CNelStrW& list)
+{
+    const int kMaxLines = 10;
+    int end = -1;
+    for (int line = 0; line < kMaxLines && (line == 0 || end >= 0); ++line)
+        end = list.Find(L"\n", end + 1);
+    return end < 0 ? list : list.Left(end) + L"\n\x2026";
+}
+
 void ShowOutcome(const UninstallTexts& texts, const RemovalReport& report)
 {
     CNelStrW text = texts.done;
     UINT flags = MB_ICONINFORMATION;
     if (!report.failed.IsEmpty()) {
         text = texts.incomplete;
-        text.PermStr(L"|list|", report.failed.t());
+        text.PermStr(L"|list|", ShownList(report.failed).t());
         flags = MB_ICONWARNING;
     } else if (!report.kept.IsEmpty()) {
         text = texts.left;
-        text.PermStr(L"|list|", report.kept.t());
+        text.PermStr(L"|list|", ShownList(report.kept).t());
     }
     Show(text, texts.caption, flags);
 }
