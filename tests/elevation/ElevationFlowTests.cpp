@@ -230,8 +230,8 @@ TEST_F(ElevationFlow, UninstallAsksForPermissionToRemoveTheProtectedFolder)
         Chmod(m_dest, L"555");
         m_proc.reset(new NelTest::ChildProcess);
         ASSERT_TRUE(m_proc->Start(m_dest + L"\\Uninstall.exe", L"/uninstall"));
-        ExpectBox(L"NelProduct をアンインストールします。\nインストールしたカーソル ファイルと、"
-                  L"コントロール パネルへの登録を削除します。よろしいですか？",
+        ExpectBox(L"NelProduct をアンインストールします。\nカーソル ファイルと、コントロール パネルへの登録を削除します。\n"
+                  L"よろしいですか？",
                   caption, IDYES, IDI_QUESTION);
         Box ask = WaitBox();
         ASSERT_NE(nullptr, ask.hwnd) << "no question for permission";

@@ -9,8 +9,8 @@ namespace UninstallTest {
 const wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 const wchar_t kCaption[] = L"NelProduct のアンインストール";
 const wchar_t kQuestion[] =
-    L"NelProduct をアンインストールします。\nインストールしたカーソル ファイルと、"
-    L"コントロール パネルへの登録を削除します。よろしいですか？";
+    L"NelProduct をアンインストールします。\nカーソル ファイルと、コントロール パネルへの登録を削除します。\n"
+    L"よろしいですか？";
 const wchar_t kDone[] = L"NelProduct をアンインストールしました。";
 const wchar_t kRoleNames[17][12] = {
     L"Arrow",  L"Help",   L"AppStarting", L"Wait",     L"Crosshair", L"IBeam",   L"NWPen",

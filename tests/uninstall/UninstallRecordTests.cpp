@@ -145,7 +145,7 @@ TEST_F(UninstallRecordFixture, FailureToPrepareTheRemovalOnlyWarns)
     ASSERT_NE(nullptr, dlg.hwnd);
     const std::wstring name1 = dlg.Text(IDC_DESIGN_NAME1);
     dlg.PressOK();
-    ExpectBox(L"NelProduct はインストールできましたが、アンインストール情報を登録できませんでした。\n"
+    ExpectBox(L"NelProduct はインストールできましたが、\nアンインストール情報を登録できませんでした。\n"
               L"このカーソル セットは、自動では削除できません。",
               kCaption, IDOK, IDI_WARNING);
     Box question = WaitBox();

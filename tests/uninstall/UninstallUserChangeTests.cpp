@@ -10,8 +10,7 @@ using namespace UninstallTest;
 namespace {
 
 const wchar_t kLeftIntro[] =
-    L"NelProduct をアンインストールしました。\nただし、次のものはインストールのあとで変更されたか、"
-    L"ほかのファイルが入っているため、残してあります。\n";
+    L"NelProduct をアンインストールしました。\nあとから変更・追加されたものがあるため、次のものは残しました。\n";
 
 class UninstallUserChange : public UninstallFixture {
 protected:
