@@ -4,9 +4,10 @@
 // main dialog (screenshot main.bmp), the about dialog (about.bmp), a help
 // balloon (help.bmp), then OK, the completion question (question.bmp)
 // answered Yes, and finally what was installed: the files in the install
-// folder, the scheme values, the applied pointer values and the current
-// scheme name. Exit code 0 when the installer ended with 0 and the scheme
-// of the first design is registered.
+// folder, the scheme values, the applied pointer values, the current
+// scheme name and the installed programs as Wine's uninstaller lists them
+// (the set's uninstall record). Exit code 0 when the installer ended with
+// 0 and the scheme of the first design is registered.
 #include <windows.h>
 #include <algorithm>
 #include <cstdio>
@@ -208,6 +209,34 @@ void ReportInstalled(const std::wstring& folder, const std::vector<std::wstring>
     Print(L"current scheme name = " + RegString(HKEY_CURRENT_USER, kCursorsKey, nullptr));
 }
 
+// The installed programs as Wine's own uninstaller lists them, as
+// Programs and Features does on Windows: "key|||name" per program.
+void ReportUninstallList()
+{
+    wchar_t system[MAX_PATH + 1] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    std::string out;
+    if (!RunAndReadOutput(std::wstring(system) + L"\\uninstaller.exe", L"--list", 20000, out)) {
+        Print(L"uninstaller --list: did not run");
+        return;
+    }
+    // It writes in the console's code page when its output is no console.
+    std::wstring text(out.size(), L'\0');
+    text.resize(MultiByteToWideChar(GetConsoleOutputCP(), 0, out.data(), static_cast<int>(out.size()),
+                                    &text[0], static_cast<int>(text.size())));
+    Print(L"uninstaller --list:");
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find(L'\n', start);
+        std::wstring line = text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+        if (!line.empty() && line.back() == L'\r')
+            line.pop_back();
+        if (!line.empty())
+            Print(L"    " + line);
+        start = end == std::wstring::npos ? text.size() : end + 1;
+    }
+}
+
 } // namespace
 
 namespace {
@@ -274,6 +303,7 @@ int RunDemo(int argc, wchar_t** argv)
     }
     Print(L"installer ended with exit code " + std::to_wstring(code));
     ReportInstalled(folder, names);
+    ReportUninstallList();
     std::wstring schemes = std::wstring(kCursorsKey) + L"\\Schemes";
     bool registered = RegString(HKEY_CURRENT_USER, schemes.c_str(), names[0].c_str()) != L"(none)";
     return code == 0 && registered ? 0 : 1;
