@@ -135,6 +135,17 @@ bool WriteRegStr(HKEY root, const std::wstring& key, const std::wstring& name,
     return r == ERROR_SUCCESS;
 }
 
+VersionOverride::VersionOverride(const std::wstring& exe, const std::wstring& version)
+    : key(L"Software\\Wine\\AppDefaults\\" + exe)
+{
+    WriteRegStr(HKEY_CURRENT_USER, key, L"Version", version);
+}
+
+VersionOverride::~VersionOverride()
+{
+    DeleteKeyTree(HKEY_CURRENT_USER, key);
+}
+
 // ---------------------------------------------------------------------------
 
 void Dialog::SetText(int id, const std::wstring& text) const

@@ -55,6 +55,14 @@ using NelTest::ExpandEnv;
 using NelTest::RegValuesGuard;
 using NelTest::SplitFields;
 
+// Makes Wine report another Windows version ("win98", "win2k", ...) to
+// the program of that file name; removed on scope exit.
+struct VersionOverride {
+    std::wstring key;
+    VersionOverride(const std::wstring& exe, const std::wstring& version);
+    ~VersionOverride();
+};
+
 // The running installer's main dialog.
 struct Dialog {
     HWND hwnd = nullptr;

@@ -46,17 +46,6 @@ int CountValues(HKEY root, const std::wstring& key)
     return static_cast<int>(count);
 }
 
-// Removes a per-program Windows-version override on scope exit.
-struct VersionOverride {
-    std::wstring key;
-    VersionOverride(const std::wstring& exe, const std::wstring& version)
-        : key(L"Software\\Wine\\AppDefaults\\" + exe)
-    {
-        WriteRegStr(HKEY_CURRENT_USER, key, L"Version", version);
-    }
-    ~VersionOverride() { DeleteKeyTree(HKEY_CURRENT_USER, key); }
-};
-
 // A folder under the Windows folder's Cursors folder, removed on scope
 // exit together with Cursors itself when the test created that.
 struct WindowsCursorsFolder {
