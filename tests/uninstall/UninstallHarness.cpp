@@ -125,10 +125,11 @@ void UninstallFixture::StartUninstall(bool machine, bool quiet)
     ASSERT_TRUE(m_proc->Start(line.substr(1, close - 1), line.substr(std::min(line.size(), close + 2))));
 }
 
-void UninstallFixture::AnswerUninstall(const std::wstring& closing, LPCWSTR icon)
+void UninstallFixture::AnswerUninstall(const std::wstring& closing, LPCWSTR icon,
+                                       const std::wstring& question, const std::wstring& caption)
 {
-    ExpectBox(kQuestion, kCaption, IDYES, IDI_QUESTION);
-    ExpectBox(closing, kCaption, IDOK, icon);
+    ExpectBox(question, caption, IDYES, IDI_QUESTION);
+    ExpectBox(closing, caption, IDOK, icon);
     DWORD code = 99;
     EXPECT_TRUE(m_proc->WaitExit(20000, &code));
 }

@@ -48,8 +48,10 @@ protected:
     // Starts the UninstallString (or QuietUninstallString) of the record
     // in HKLM or HKCU as Windows does.
     void StartUninstall(bool machine, bool quiet);
-    // Asks: question answered Yes, then the closing box (text given) OK.
-    void AnswerUninstall(const std::wstring& closing, LPCWSTR icon = IDI_INFORMATION);
+    // Asks: question answered Yes, then the closing box (text given) OK;
+    // both under caption.
+    void AnswerUninstall(const std::wstring& closing, LPCWSTR icon = IDI_INFORMATION,
+                         const std::wstring& question = kQuestion, const std::wstring& caption = kCaption);
     // Waits until the drive and registry differ from before by exactly
     // expected (sorted here), or the time is up (the uninstaller's
     // temporary copy works after the uninstaller has ended); returns the

@@ -2,6 +2,7 @@
 // whole drive and registry are as they were before the installation, but
 // for the pointers the user chose to apply (they go back to the system's
 // standard ones). And a real client of the record: Wine's own uninstaller.
+#include <memory>
 #include "UninstallHarness.h"
 
 using namespace UninstallTest;
@@ -11,19 +12,35 @@ namespace {
 struct RoundTrip {
     const char* name;
     bool twoDesigns, allUsers, apply, quiet, saveChoices;
+    bool subfolder;  // a file in sub\deep, which goes with its folders
+    bool ownTexts;   // the package replaces the boxes' texts
+    bool win9x;      // the 9x family: the record goes to the machine's key
 };
 
 const RoundTrip kRoundTrips[] = {
-    {"one design for the user, removed quietly", false, false, false, true, false},
-    {"two designs for the user, applied, choices saved, removed after asking", true, false, true, false, true},
-    {"one design for all users, applied, choices saved, removed quietly", false, true, true, true, true},
-    {"two designs for all users, removed after asking", true, true, false, false, false},
+    {"one design for the user, removed quietly", false, false, false, true, false, false, false, false},
+    {"two designs for the user, applied, choices saved, a subfolder, removed after asking", true, false,
+     true, false, true, true, false, false},
+    {"one design for all users, applied, choices saved, removed quietly", false, true, true, true, true,
+     false, false, false},
+    {"two designs for all users, a subfolder, the package's own texts", true, true, false, false, false,
+     true, true, false},
+    {"one design on the 9x family, removed after asking", false, false, false, false, false, false, false,
+     true},
 };
+
+// The package's own texts and what the boxes show of them.
+const wchar_t kOwnCaption[] = L"%ProductName% を外す";
+const wchar_t kOwnQuestion[] = L"%ProductName% を外しますか？\\n(%ProductName% のファイルを消します)";
+const wchar_t kOwnDone[] = L"%ProductName% を外しました。";
 
 class UninstallRoundTrip : public UninstallFixture {};
 
 TEST_F(UninstallRoundTrip, LeavesDriveAndRegistryAsBeforeTheInstallation)
 {
+    ASSERT_TRUE(CreateDirectoryW((Pkg() + L"\\sub").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW((Pkg() + L"\\sub\\deep").c_str(), nullptr));
+    ASSERT_TRUE(NelTest::WriteBytes(Pkg() + L"\\sub\\deep\\pen.cur", "pen cursor"));
     for (const RoundTrip& c : kRoundTrips) {
         SCOPED_TRACE(c.name);
         BeginCase(L" " + std::to_wstring(&c - kRoundTrips));
@@ -39,17 +56,33 @@ TEST_F(UninstallRoundTrip, LeavesDriveAndRegistryAsBeforeTheInstallation)
                 .Set(L"MainDlg", L"DesignName2Key", key + L"Name2")
                 .Set(L"MainDlg", L"LocationKey", key + L"%NULL%");
         }
+        if (c.subfolder)
+            info.Set(L"InstallFiles", L"File3", L"sub\\deep\\pen.cur").Set(L"DesignList", L"DN1_Pen", L"sub\\deep\\pen.cur");
+        if (c.ownTexts)
+            info.Set(L"Uninstall", L"DlgTitle", kOwnCaption).Set(L"Uninstall", L"Mes", kOwnQuestion).Set(L"Uninstall", L"DoneMes", kOwnDone);
+        std::unique_ptr<VersionOverride> setOn9x, uninstallerOn9x;
+        if (c.win9x) {
+            setOn9x.reset(new VersionOverride(L"set.exe", L"win98"));
+            uninstallerOn9x.reset(new VersionOverride(L"Uninstall.exe", L"win98"));
+        }
         Prepare(info);
         const Robust::Snapshot before = Robust::TakeSnapshot();
         Install(c.allUsers, c.apply);
-        HKEY recordRoot = c.allUsers ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
-        ASSERT_TRUE(KeyExists(recordRoot, RecordKey())) << "no record in the expected key";
+        const bool machine = c.allUsers || c.win9x;
+        ASSERT_TRUE(KeyExists(machine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, RecordKey()))
+            << "no record in the expected key";
         EXPECT_EQ(c.saveChoices, KeyExists(HKEY_CURRENT_USER, L"Software\\" + SetName() + L"\\Choices"));
-        EXPECT_FALSE(KeyExists(c.allUsers ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, RecordKey()));
+        EXPECT_FALSE(KeyExists(machine ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, RecordKey()));
+        if (c.subfolder) {
+            EXPECT_EQ("pen cursor", ReadFileBytes(Dest() + L"\\sub\\deep\\pen.cur"));
+        }
 
-        StartUninstall(c.allUsers, c.quiet);
+        StartUninstall(machine, c.quiet);
         if (c.quiet)
             EXPECT_TRUE(m_proc->WaitExit(20000, nullptr));
+        else if (c.ownTexts)
+            AnswerUninstall(L"NelProduct を外しました。", IDI_INFORMATION,
+                            L"NelProduct を外しますか？\n(NelProduct のファイルを消します)", L"NelProduct を外す");
         else
             AnswerUninstall(kDone);
 
