@@ -2,6 +2,7 @@
 // user's stays and the closing message lists it; a file in use stays, the
 // record too, and a second removal finishes the job. Each case compares
 // the whole drive and registry with the state before the installation.
+#include <algorithm>
 #include <functional>
 #include "UninstallHarness.h"
 
@@ -15,12 +16,18 @@ const wchar_t kLeftIntro[] =
 class UninstallUserChange : public UninstallFixture {
 protected:
     // Design 2 (the one applied) installed for the current user and made
-    // the current pointer set; the boxes are the system's.
-    void InstallApplied(const std::wstring& tag)
+    // the current pointer set, with the files named in extra installed
+    // too; the boxes are the system's.
+    void InstallApplied(const std::wstring& tag, const std::vector<std::wstring>& extra = {})
     {
         BeginCase(tag);
         UseLibrary(false);
-        Prepare(UninstallInfo(true));
+        InfoFile info = UninstallInfo(true);
+        for (size_t i = 0; i < extra.size(); ++i) {
+            ASSERT_TRUE(NelTest::WriteBytes(Pkg() + L"\\" + extra[i], "extra"));
+            info.Set(L"InstallFiles", L"File" + std::to_wstring(3 + i), extra[i]);
+        }
+        Prepare(info);
         m_before = Robust::TakeSnapshot();
         Install(false, true);
     }
@@ -104,21 +111,38 @@ TEST_F(UninstallUserChange, KeepsWhatIsTheUsersAndSaysSo)
     EXPECT_EQ(L"Mine", ReadReg(HKEY_CURRENT_USER, kUserCursors, L"").Str());
 }
 
-// A cursor file in use cannot go: it is listed, the uninstaller and the
-// record stay, and once the file is free a second removal finishes.
-TEST_F(UninstallUserChange, FileInUseStaysWithTheRecordUntilASecondRun)
+// Cursor files in use cannot go: they are listed (the first ten, then
+// an ellipsis, so that the box fits on the screen), the uninstaller and
+// the record stay, and once the files are free a second removal finishes.
+TEST_F(UninstallUserChange, FilesInUseStayWithTheRecordUntilASecondRun)
 {
-    InstallApplied(L"");
-    const std::wstring held = Dest() + L"\\arrow.cur";
-    HANDLE file = CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    std::vector<std::wstring> extra;
+    for (int i = 0; i < 11; ++i)
+        extra.push_back(L"extra" + std::to_wstring(10 + i) + L".cur");
+    InstallApplied(L"", extra);
+    std::vector<std::wstring> listed = {L"arrow.cur", L"busy.ani", L"hand.cur"};  // [InstallFiles] order
+    listed.insert(listed.end(), extra.begin(), extra.end());
+    std::vector<HANDLE> held;
+    std::wstring shown;
+    for (const std::wstring& name : listed) {
+        const std::wstring path = Dest() + L"\\" + name;
+        held.push_back(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_NE(INVALID_HANDLE_VALUE, held.back()) << testing::PrintToString(path);
+        if (held.size() <= 10)
+            shown += path + L"\n";
+    }
     StartUninstall(false, false);
-    AnswerUninstall(L"次のものを削除できなかったため、アンインストールを完了できませんでした。\n" + held +
-                        L"\n使用中のファイルを閉じてから、もう一度アンインストールしてください。",
+    AnswerUninstall(L"次のものを削除できなかったため、アンインストールを完了できませんでした。\n" + shown +
+                        L"\x2026\n使用中のファイルを閉じてから、もう一度アンインストールしてください。",
                     IDI_WARNING);
-    CloseHandle(file);
+    for (HANDLE file : held)
+        CloseHandle(file);
     Sleep(1000);  // a temporary copy would have had time to act
-    EXPECT_EQ((std::vector<std::wstring>{L"Uninstall.exe", L"Uninstall.nelcmi", L"arrow.cur"}), DestFiles(Dest()));
+    std::vector<std::wstring> left = listed;
+    left.push_back(L"Uninstall.exe");
+    left.push_back(L"Uninstall.nelcmi");
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, DestFiles(Dest()));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, RecordKey())) << "the record went";
 
     StartUninstall(false, false);
