@@ -118,6 +118,22 @@ protected:
         return box;
     }
 
+    // The question asked as above, the permission given as it is answered
+    // (as the elevated helper would have it), and the completion question
+    // answered with answer.
+    void InstallWithPermission(Dialog& dlg, int answer)
+    {
+        Box box = AskWithAllUsers(dlg);
+        ASSERT_NE(nullptr, box.hwnd);
+        Chmod(m_cursors, L"755");
+        Answer(box, IDYES);
+        Box done = WaitBox();
+        ASSERT_NE(nullptr, done.hwnd) << "no completion prompt";
+        EXPECT_EQ(L"インストール完了", done.caption);
+        Answer(done, answer);
+        ASSERT_TRUE(WaitEnd());
+    }
+
     void ExpectNothingWritten(const Dialog& dlg)
     {
         EXPECT_TRUE(IsWindow(dlg.hwnd)) << "the dialog closed";
@@ -173,15 +189,7 @@ TEST_F(ElevationFlow, HelperThatCannotWriteEitherEndsInAClearMessage)
 TEST_F(ElevationFlow, PermissionGivenTheHelperInstallsAndTheUsersValuesStayTheUsers)
 {
     Dialog dlg;
-    Box box = AskWithAllUsers(dlg);
-    ASSERT_NE(nullptr, box.hwnd);
-    Chmod(m_cursors, L"755");
-    Answer(box, IDYES);
-    Box done = WaitBox();
-    ASSERT_NE(nullptr, done.hwnd) << "no completion prompt";
-    EXPECT_EQ(L"インストール完了", done.caption);
-    Answer(done, IDYES);
-    EXPECT_TRUE(WaitEnd());
+    ASSERT_NO_FATAL_FAILURE(InstallWithPermission(dlg, IDYES));
 
     EXPECT_EQ((std::vector<std::wstring>{L"arrow.cur", L"busy.ani", L"hand.cur"}), DestFiles(m_dest));
     for (const std::wstring& name : {m_name1, m_name2}) {
@@ -210,14 +218,7 @@ TEST_F(ElevationFlow, UninstallAsksForPermissionToRemoveTheProtectedFolder)
         .Set(L"Uninstall", L"Use", L"Yes");
     Prepare(info);
     Dialog dlg;
-    Box box = AskWithAllUsers(dlg);
-    ASSERT_NE(nullptr, box.hwnd);
-    Chmod(m_cursors, L"755");
-    Answer(box, IDYES);
-    Box done = WaitBox();
-    ASSERT_NE(nullptr, done.hwnd) << "no completion prompt";
-    Answer(done, IDNO);
-    ASSERT_TRUE(WaitEnd());
+    ASSERT_NO_FATAL_FAILURE(InstallWithPermission(dlg, IDNO));
     const std::vector<std::wstring> installed = {L"Uninstall.exe", L"Uninstall.nelcmi", L"arrow.cur",
                                                  L"busy.ani", L"hand.cur"};
     EXPECT_EQ(installed, DestFiles(m_dest));
