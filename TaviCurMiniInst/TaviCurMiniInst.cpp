@@ -19,6 +19,7 @@
 #include "Uninstall.h"
 #include "UninstallCleanup.h"
 #include "UninstallElevated.h"
+#include "UninstallRecord.h"
 #include "resource.h"
 
 namespace {
@@ -114,7 +115,9 @@ int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE, LPWSTR, int)
         Quit();
         return uninstall.requested ? kUninstallRefused : 0;
     }
-    if (uninstall.requested || IsInstalledUninstaller())
+    // "/uninstall" is for packages that use [Uninstall]; any other shows
+    // its dialog, as it did before the switch existed.
+    if ((uninstall.requested && IsUninstallUsed()) || IsInstalledUninstaller())
         return RunUninstall(uninstall.quiet);
 
     g_hDlgFont = CreateDialogFont();

@@ -234,16 +234,16 @@ void InstallFixture::Prepare(const InfoFile& info)
     }
 }
 
-void InstallFixture::Launch()
+void InstallFixture::Launch(const std::wstring& args)
 {
     m_proc.reset(new ChildProcess);
-    ASSERT_TRUE(m_proc->Start(Pkg() + L"\\" + m_exeName));
+    ASSERT_TRUE(m_proc->Start(Pkg() + L"\\" + m_exeName, args));
 }
 
-void InstallFixture::Start(Dialog& dlg)
+void InstallFixture::Start(Dialog& dlg, const std::wstring& args)
 {
     dlg.hwnd = nullptr;
-    Launch();
+    Launch(args);
     dlg.hwnd = WaitForWindow(m_proc->Pid(), L"Orvandel_TaviCurMiniInst", kWait);
     ASSERT_NE(nullptr, dlg.hwnd) << "the main dialog did not appear";
 }

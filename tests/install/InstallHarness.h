@@ -101,9 +101,10 @@ protected:
     // Name unique to this test, for scheme names and registry keys.
     std::wstring Unique(const std::wstring& suffix) const;
 
-    // Starts the installer (ending an earlier run) and waits for its main
-    // dialog; dlg.hwnd stays null when none appeared.
-    void Start(Dialog& dlg);
+    // Starts the installer (ending an earlier run) with the command-line
+    // arguments given and waits for its main dialog; dlg.hwnd stays null
+    // when none appeared.
+    void Start(Dialog& dlg, const std::wstring& args = L"");
     // The dialog stays open after a refused OK, so the cases of a table can
     // share one run; a new one starts only when the dialog has gone.
     void EnsureDialog(Dialog& dlg)
@@ -111,8 +112,9 @@ protected:
         if (!dlg.hwnd || !Running() || !IsWindow(dlg.hwnd))
             Start(dlg);
     }
-    // Only starts the installer (for runs that end before the dialog).
-    void Launch();
+    // Only starts the installer (for runs that end before the dialog),
+    // with the command-line arguments given.
+    void Launch(const std::wstring& args = L"");
     // Waits for a message box of the installer.
     Box WaitBox();
     // Presses a box's button and waits until the box has gone.

@@ -104,7 +104,8 @@ TEST_F(UninstallRecordFixture, HoldsWhatWindowsAndTheRemovalReadAndIsReplacedByA
 }
 
 // Only "Yes", in any case, prepares the removal; otherwise the folder
-// holds the listed files alone and no record is written.
+// holds the listed files alone, no record is written, and "/uninstall"
+// shows the dialog as any other command line does.
 TEST_F(UninstallRecordFixture, OnlyUseYesPreparesTheRemoval)
 {
     const std::pair<const wchar_t*, bool> cases[] = {{L"No", false}, {nullptr, false}, {L"YES", true}};
@@ -125,6 +126,14 @@ TEST_F(UninstallRecordFixture, OnlyUseYesPreparesTheRemoval)
         EXPECT_EQ(files, DestFiles(Dest()));
         EXPECT_EQ(c.second, KeyExists(HKEY_CURRENT_USER, RecordKey()));
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, RecordKey()));
+        if (!c.second) {
+            Dialog dlg;
+            Start(dlg, L"/uninstall /quiet");
+            ASSERT_NE(nullptr, dlg.hwnd) << "no dialog for /uninstall without [Uninstall] Use=Yes";
+            dlg.Cancel();
+            EXPECT_TRUE(WaitEnd());
+            EXPECT_EQ(files, DestFiles(Dest()));
+        }
         DeleteKeyTree(HKEY_CURRENT_USER, RecordKey());
         NelTest::RemoveTree(Dest());
     }
