@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "Installation.h"
 #include "NelIni.h"
+#include "NelPath.h"
 #include "UninstallRecord.h"
 
 const wchar_t kCleanupSwitch[] = L"/NelUninstallCleanup";
@@ -130,7 +131,7 @@ int RunUninstallCleanup(const wchar_t* commandLine)
     DWORD handle = 0;
     const CNelStrW folder(args[3]);
     if ((args.Count() != 4 && !restart) || !args.Is(1, kCleanupSwitch) ||
-        !ParseDecimalArg(args[2], handle) || !IsAbsoluteInstallFolder(folder))
+        !ParseDecimalArg(args[2], handle) || !NelIsAbsolutePath(folder.t()))
         return 1;
     HANDLE uninstaller = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(handle));
     const bool ended = WaitForSingleObject(uninstaller, INFINITE) == WAIT_OBJECT_0;
