@@ -3,7 +3,7 @@
 #include "NelComScope.h"
 #include "NelShellAlloc.h"
 #include "WndUtil/NelWndUtil.h"
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -26,14 +26,14 @@ void OnInitialized(HWND dlg, LPARAM data)
 
 void OnSelectionChanged(HWND dlg, LPARAM item)
 {
-    std::vector<wchar_t> path(kSelectionChars, L'\0');
-    if (!item || !SHGetPathFromIDListW(reinterpret_cast<LPCITEMIDLIST>(item), path.data()) || !path[0]) {
+    std::unique_ptr<wchar_t[]> path(new wchar_t[kSelectionChars]());
+    if (!item || !SHGetPathFromIDListW(reinterpret_cast<LPCITEMIDLIST>(item), path.get()) || !path[0]) {
         // A virtual item (My Computer, a network neighbourhood) has no
         // folder to install into.
         SendMessageW(dlg, BFFM_ENABLEOK, 0, 0);
         return;
     }
-    SendMessageW(dlg, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.data()));
+    SendMessageW(dlg, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path.get()));
 }
 
 // The root item list of the special folder csidl, or NULL.

@@ -1,7 +1,6 @@
 // Creating a whole folder path, with roll-back when a level fails.
 #include "NelPath.h"
-#include <string>
-#include <vector>
+#include <cwchar>
 
 namespace {
 
@@ -9,47 +8,44 @@ namespace {
 // step, which would let a path climb out of the folder it seems to name.
 const wchar_t kForbidden[] = L"\"|<>?*";
 
-bool IsAcceptable(const std::wstring& path)
+bool IsAcceptable(const wchar_t* path)
 {
-    return path.find_first_of(kForbidden) == std::wstring::npos &&
-           path.find(L"\\..") == std::wstring::npos;
+    return !wcspbrk(path, kForbidden) && !wcsstr(path, L"\\..");
 }
 
-// Splits path into an existing base folder and the missing names below it,
-// walking up one level at a time. False when some level exists as a file.
-// The walk stops at a backslash at index 0 or 1, which belongs to a root
-// ("\" or the "\\" of a network path), not to a folder name.
-bool SplitExisting(const std::wstring& path, std::wstring& base, std::vector<std::wstring>& missing)
+// The length of the existing base folder of path: the walk goes up one
+// level at a time until a level exists. -1 when some level exists as a
+// file. The walk stops at a backslash at index 0 or 1, which belongs to a
+// root ("\" or the "\\" of a network path), not to a folder name; the
+// base is then what is left.
+int ExistingBase(const CNelStrW& path)
 {
-    base = path;
-    std::vector<std::wstring> names; // deepest first
+    CNelStrW base = path;
     for (;;) {
-        size_t slash = base.rfind(L'\\');
-        if (slash == std::wstring::npos || slash <= 1)
+        int slash = base.RFind(L'\\');
+        if (slash <= 1)
             break;
-        names.push_back(base.substr(slash + 1));
-        base.erase(slash);
-        DWORD attr = GetFileAttributesW(base.c_str());
+        base = base.Left(slash);
+        DWORD attr = GetFileAttributesW(base.t());
         if (attr != INVALID_FILE_ATTRIBUTES) {
             if (!(attr & FILE_ATTRIBUTE_DIRECTORY))
-                return false;
+                return -1;
             break;
         }
     }
-    // Doubled or trailing backslashes leave empty names, which are no level.
-    missing.clear();
-    for (auto it = names.rbegin(); it != names.rend(); ++it)
-        if (!it->empty())
-            missing.push_back(*it);
-    return true;
+    return base.GetLength();
 }
 
-// Removes the folders made so far, deepest first. Only empty folders go,
-// so nothing that someone else put there meanwhile is lost.
-void RollBack(const std::vector<std::wstring>& created)
+// Removes the folders made so far, deepest first, down to the base. Each
+// level was made as base + "\" + one name, so one backslash back is one
+// level up. Only empty folders go, so nothing that someone else put there
+// meanwhile is lost.
+void RollBack(CNelStrW made, int baseLength)
 {
-    for (auto it = created.rbegin(); it != created.rend(); ++it)
-        RemoveDirectoryW(it->c_str());
+    while (made.GetLength() > baseLength) {
+        RemoveDirectoryW(made.t());
+        made = made.Left(made.RFind(L'\\'));
+    }
 }
 
 } // namespace
@@ -58,33 +54,46 @@ BOOL NelCreateDirTree(const wchar_t* path)
 {
     if (!path || !*path)
         return FALSE;
-    const std::wstring full(path);
-    if (!IsAcceptable(full))
+    if (!IsAcceptable(path))
         return FALSE;
     // An existing folder needs nothing; an existing file cannot become one.
     if (GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES)
         return FALSE;
 
-    std::wstring base;
-    std::vector<std::wstring> missing;
-    if (!SplitExisting(full, base, missing) || missing.empty())
+    const CNelStrW full(path);
+    const int split = ExistingBase(full);
+    if (split < 0)
         return FALSE;
     // Only trailing backslashes are stripped from the base: the leading
     // ones make it absolute ("\\server\share", "\folder"), and without them
     // the levels would be created relative to the current folder.
-    while (base.size() > 2 && base.back() == L'\\')
-        base.pop_back();
+    int baseLength = split;
+    while (baseLength > 2 && full[baseLength - 1] == L'\\')
+        --baseLength;
+    CNelStrW made = full.Left(baseLength);
 
-    std::vector<std::wstring> created;
-    std::wstring current = base;
-    for (const std::wstring& name : missing) {
-        current += L'\\';
-        current += name;
-        if (!CreateDirectoryW(current.c_str(), nullptr)) {
-            RollBack(created);
+    // The missing names are the rest after the base, one per backslash;
+    // doubled or trailing backslashes leave empty names, which are no level.
+    bool any = false;
+    int pos = split;
+    while (pos < full.GetLength()) {
+        while (full[pos] == L'\\')
+            ++pos;
+        int end = pos;
+        while (end < full.GetLength() && full[end] != L'\\')
+            ++end;
+        if (end == pos)
+            break;
+        CNelStrW next = made;
+        next += L"\\";
+        next += full.Mid(pos, end - pos);
+        if (!CreateDirectoryW(next.t(), nullptr)) {
+            RollBack(made, baseLength);
             return FALSE;
         }
-        created.push_back(current);
+        made = next;
+        any = true;
+        pos = end;
     }
-    return TRUE;
+    return any ? TRUE : FALSE;
 }

@@ -1,8 +1,6 @@
 // One string of a file's version resource.
 #include "NelPath.h"
-#include <cwchar>
-#include <string>
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -24,22 +22,28 @@ static_assert(sizeof(kLanguages) / sizeof(kLanguages[0]) == 59, "fifty-nine lang
 const DWORD kBlockSlack = 24;
 
 // The value key of the string table for language and code page.
-bool QueryString(const std::vector<BYTE>& block, WORD language, WORD codePage, const wchar_t* key,
-                 std::wstring& value)
+bool QueryString(const BYTE* block, WORD language, WORD codePage, const wchar_t* key,
+                 CNelStrW& value)
 {
     wchar_t table[16];
-    swprintf(table, 16, L"%04x%04x", language, codePage);
-    std::wstring subBlock = std::wstring(L"\\StringFileInfo\\") + table + L"\\" + key;
+    wsprintfW(table, L"%04x%04x", language, codePage);
+    CNelStrW subBlock(L"\\StringFileInfo\\");
+    subBlock += table;
+    subBlock += L"\\";
+    subBlock += key;
     void* data = nullptr;
     UINT len = 0;
-    if (!VerQueryValueW(block.data(), subBlock.c_str(), &data, &len) || !data)
+    if (!VerQueryValueW(block, subBlock.t(), &data, &len) || !data)
         return false;
     // len counts characters; the string need not end within them.
     const wchar_t* text = static_cast<const wchar_t*>(data);
-    size_t n = 0;
-    while (n < len && text[n])
+    int n = 0;
+    while (static_cast<UINT>(n) < len && text[n])
         ++n;
-    value.assign(text, n);
+    CNelStrW found(n + 1);
+    lstrcpynW(found.GetBuff(), text, n + 1);
+    found.ResetLen();
+    value = found;
     return true;
 }
 
@@ -56,25 +60,25 @@ BOOL NelGetFileVerStr(CNelStrW& out, const wchar_t* file, const wchar_t* key)
     DWORD size = GetFileVersionInfoSizeW(path.t(), &ignored);
     if (!size)
         return FALSE;
-    std::vector<BYTE> block(size + kBlockSlack, 0);
-    if (!GetFileVersionInfoW(path.t(), 0, size, block.data()))
+    std::unique_ptr<BYTE[]> block(new BYTE[size + kBlockSlack]());
+    if (!GetFileVersionInfoW(path.t(), 0, size, block.get()))
         return FALSE;
 
     void* data = nullptr;
     UINT len = 0;
-    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &data, &len))
+    if (!VerQueryValueW(block.get(), L"\\VarFileInfo\\Translation", &data, &len))
         return FALSE;
     // Pairs of language and code page.
     const WORD* translation = static_cast<const WORD*>(data);
-    std::wstring value;
+    CNelStrW value;
     // An empty translation list has no first entry to read.
     bool found = translation && len >= 2 * sizeof(WORD) &&
-                 QueryString(block, translation[0], translation[1], key, value);
+                 QueryString(block.get(), translation[0], translation[1], key, value);
     for (size_t c = 0; !found && c < sizeof(kCodePages) / sizeof(kCodePages[0]); ++c)
         for (size_t l = 0; !found && l < sizeof(kLanguages) / sizeof(kLanguages[0]); ++l)
-            found = QueryString(block, kLanguages[l], kCodePages[c], key, value);
+            found = QueryString(block.get(), kLanguages[l], kCodePages[c], key, value);
     if (!found)
         return FALSE;
-    out = value.c_str();
+    out = value;
     return TRUE;
 }

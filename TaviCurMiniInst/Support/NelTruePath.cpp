@@ -1,7 +1,5 @@
 // The full path of a file with every component in its stored spelling.
 #include "NelPath.h"
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -9,32 +7,33 @@ namespace {
 // path grows between the two searches.
 const DWORD kSearchSlack = 129;
 
-std::wstring Lower(std::wstring s)
+void Lower(CNelStrW& s)
 {
-    if (!s.empty())
-        CharLowerBuffW(&s[0], static_cast<DWORD>(s.size()));
-    return s;
+    if (!s.IsEmpty())
+        CharLowerBuffW(s.GetBuff(), static_cast<DWORD>(s.GetLength()));
 }
 
 // The found full path of name through the system's search order.
-bool SearchFull(const wchar_t* name, std::wstring& full)
+bool SearchFull(const wchar_t* name, CNelStrW& full)
 {
     DWORD needed = SearchPathW(nullptr, name, nullptr, 0, nullptr, nullptr);
     if (!needed)
         return false;
-    std::vector<wchar_t> buffer(needed + kSearchSlack, L'\0');
-    DWORD len = SearchPathW(nullptr, name, nullptr, static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (!len || len >= buffer.size())
+    const DWORD size = needed + kSearchSlack;
+    CNelStrW buffer(static_cast<int>(size));
+    DWORD len = SearchPathW(nullptr, name, nullptr, size, buffer.GetBuff(), nullptr);
+    if (!len || len >= size)
         return false;
-    full.assign(buffer.data(), len);
+    buffer.ResetLen();
+    full = buffer;
     return true;
 }
 
 // The stored (long, as-spelled) name of the last component of path.
-bool StoredName(const std::wstring& path, std::wstring& name)
+bool StoredName(const wchar_t* path, CNelStrW& name)
 {
     WIN32_FIND_DATAW found;
-    HANDLE h = FindFirstFileW(path.c_str(), &found);
+    HANDLE h = FindFirstFileW(path, &found);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     FindClose(h);
@@ -42,19 +41,21 @@ bool StoredName(const std::wstring& path, std::wstring& name)
     return true;
 }
 
-bool IsDriveRoot(const std::wstring& p)
+bool IsDriveRoot(const CNelStrW& p)
 {
-    return (p.size() == 2 && p[1] == L':') || (p.size() == 3 && p[1] == L':' && p[2] == L'\\');
+    const int n = p.GetLength();
+    return (n == 2 && p[1] == L':') || (n == 3 && p[1] == L':' && p[2] == L'\\');
 }
 
 // "x:\" for a drive that exists. DRIVE_NO_ROOT_DIR is the answer for a
 // drive letter with nothing behind it, so it counts as missing too.
-bool DriveRoot(const std::wstring& full, std::wstring& root)
+bool DriveRoot(const CNelStrW& full, CNelStrW& root)
 {
-    root = Lower(full);
-    if (root.size() == 2)
-        root += L'\\';
-    return NelIsDirectory(root.c_str()) || GetDriveTypeW(root.c_str()) > DRIVE_NO_ROOT_DIR;
+    root = full;
+    Lower(root);
+    if (root.GetLength() == 2)
+        root += L"\\";
+    return NelIsDirectory(root.t()) || GetDriveTypeW(root.t()) > DRIVE_NO_ROOT_DIR;
 }
 
 } // namespace
@@ -69,35 +70,40 @@ BOOL NelGetTruePath(const wchar_t* name, CNelStrW& out)
         if (*p == L'*' || *p == L'?')
             return FALSE;
 
-    std::wstring full;
+    CNelStrW full;
     if (!SearchFull(name, full))
         return FALSE;
-    if (full.compare(0, 2, L"\\\\") == 0) {
-        out = full.c_str();
+    if (full.Find(L"\\\\") == 0) {
+        out = full;
         return TRUE;
     }
     if (IsDriveRoot(full)) {
-        std::wstring root;
+        CNelStrW root;
         if (!DriveRoot(full, root))
             return FALSE;
-        out = root.c_str();
+        out = root;
         return TRUE;
     }
 
     // From the file up to the root, one component at a time.
-    std::wstring stored;
-    std::wstring result;
-    if (!StoredName(full, stored))
+    CNelStrW stored;
+    if (!StoredName(full.t(), stored))
         return FALSE;
-    result = L"\\" + stored;
-    std::wstring rest = full;
-    for (size_t slash = rest.rfind(L'\\'); slash != std::wstring::npos && slash > 2;
-         slash = rest.rfind(L'\\')) {
-        rest.erase(slash);
-        if (!StoredName(rest, stored))
+    CNelStrW result(L"\\");
+    result += stored;
+    CNelStrW rest = full;
+    for (int slash = rest.RFind(L'\\'); slash > 2; slash = rest.RFind(L'\\')) {
+        rest = rest.Left(slash);
+        if (!StoredName(rest.t(), stored))
             return FALSE;
-        result.insert(0, L"\\" + stored);
+        CNelStrW level(L"\\");
+        level += stored;
+        level += result;
+        result = level;
     }
-    out = (Lower(full.substr(0, 2)) + result).c_str();
+    CNelStrW drive = full.Left(2);
+    Lower(drive);
+    drive += result;
+    out = drive;
     return TRUE;
 }

@@ -2,17 +2,33 @@
 // word-broken between characters.
 #include "NelWndHelp.h"
 #include "NelTextContext.h"
-#include <string>
 
 namespace {
 
+// A run of units of the text: not NUL-terminated, n units from p.
+struct TextRun {
+    const wchar_t* p;
+    int n;
+};
+
 // Units of the character at i: 2 for a surrogate pair, so that a break is
 // never put between its halves.
-size_t CharUnits(const std::wstring& s, size_t i)
+int CharUnits(const TextRun& s, int i)
 {
-    if (i + 1 < s.size() && IS_HIGH_SURROGATE(s[i]) && IS_LOW_SURROGATE(s[i + 1]))
+    if (i + 1 < s.n && IS_HIGH_SURROGATE(s.p[i]) && IS_LOW_SURROGATE(s.p[i + 1]))
         return 2;
     return 1;
+}
+
+// Appends the first n units of s to out.
+void AppendUnits(CNelStrW& out, const wchar_t* s, int n)
+{
+    if (n <= 0)
+        return;
+    CNelStrW piece(n + 1);
+    lstrcpynW(piece.GetBuff(), s, n + 1);
+    piece.ResetLen();
+    out += piece;
 }
 
 class CLineWrapper {
@@ -22,11 +38,12 @@ public:
     {
     }
 
-    // Width of s as wrapped in the client rectangle; -1 on failure.
-    int Width(const std::wstring& s) const
+    // Width of the first n units of s as wrapped in the client rectangle;
+    // -1 on failure.
+    int Width(const wchar_t* s, int n) const
     {
         RECT rect = m_client;
-        if (!m_context.Measure(s.c_str(), static_cast<int>(s.size()), &rect, NEL_DT_WRAPPED_NOPREFIX))
+        if (!m_context.Measure(s, n, &rect, NEL_DT_WRAPPED_NOPREFIX))
             return -1;
         return rect.right - rect.left;
     }
@@ -35,14 +52,14 @@ public:
     // "\n" if it has one) to out. Returns the units of line used up; the
     // caller takes up the rest again as the next line. 0: the line could
     // not be measured at all.
-    size_t AddLine(const std::wstring& line, std::wstring& out) const
+    int AddLine(const TextRun& line, CNelStrW& out) const
     {
-        int width = Width(line);
+        int width = Width(line.p, line.n);
         if (width < 0)
             return 0;
         if (width <= m_width) {
-            out += line;
-            return line.size();
+            AppendUnits(out, line.p, line.n);
+            return line.n;
         }
         return BreakByCharacters(line, out);
     }
@@ -50,37 +67,32 @@ public:
 private:
     // The line holds a run wider than the control that no space breaks:
     // grow a piece character by character until it no longer fits.
-    size_t BreakByCharacters(const std::wstring& line, std::wstring& out) const
+    int BreakByCharacters(const TextRun& line, CNelStrW& out) const
     {
-        size_t lastUnits = CharUnits(line, 0);
-        size_t used = lastUnits;
+        int lastUnits = CharUnits(line, 0);
+        int used = lastUnits;
         for (;;) {
-            std::wstring piece = line.substr(0, used);
-            int width = Width(piece);
+            int width = Width(line.p, used);
             if (width < 0) {
                 // Nothing more can be measured: keep the rest as it is
                 // rather than lose it.
-                out += line;
-                return line.size();
+                AppendUnits(out, line.p, line.n);
+                return line.n;
             }
             if (width > m_width) {
                 if (used == lastUnits)
                     return KeepSingleCharacter(line, used, out);
-                out.append(line, 0, used - lastUnits);
-                out += L'\n';
+                AppendUnits(out, line.p, used - lastUnits);
+                out += L"\n";
                 return used - lastUnits;
             }
             // The line's own "\n" ends it. It is recognised by itself, not
             // by the width staying the same: a space at a wrap point or a
             // zero-width character does not widen the piece either, and
             // taking it for the end would drop the rest of the line.
-            if (line[used - 1] == L'\n') {
-                out += piece;
-                return line.size();
-            }
-            if (used >= line.size()) {
-                out += piece;
-                return line.size();
+            if (line.p[used - 1] == L'\n' || used >= line.n) {
+                AppendUnits(out, line.p, used);
+                return line.n;
             }
             lastUnits = CharUnits(line, used);
             used += lastUnits;
@@ -89,14 +101,14 @@ private:
 
     // A single character wider than the control gets a line of its own;
     // breaking before it would leave an empty line and never advance.
-    size_t KeepSingleCharacter(const std::wstring& line, size_t used, std::wstring& out) const
+    int KeepSingleCharacter(const TextRun& line, int used, CNelStrW& out) const
     {
-        out.append(line, 0, used);
+        AppendUnits(out, line.p, used);
         // The last character of the text needs no break after it.
-        if (used < line.size()) {
-            out += L'\n';
+        if (used < line.n) {
+            out += L"\n";
             // The line's own "\n" is the break just written.
-            if (line[used] == L'\n')
+            if (line.p[used] == L'\n')
                 ++used;
         }
         return used;
@@ -108,11 +120,14 @@ private:
 };
 
 // The next line of text from pos: up to and including its "\n", or the rest.
-std::wstring NextLine(const std::wstring& text, size_t pos)
+TextRun NextLine(const wchar_t* text, int length, int pos)
 {
-    size_t end = text.find(L'\n', pos);
-    end = (end == std::wstring::npos) ? text.size() : end + 1;
-    return text.substr(pos, end - pos);
+    int end = pos;
+    while (end < length && text[end] != L'\n')
+        ++end;
+    if (end < length)
+        ++end;
+    return TextRun{text + pos, end - pos};
 }
 
 } // namespace
@@ -132,18 +147,18 @@ int NelWrapText(HWND control, const wchar_t* text, CNelStrW& out, RECT* outRect)
         return -1;
 
     CLineWrapper wrapper(context, client);
-    const std::wstring source(text);
-    std::wstring wrapped;
-    size_t pos = 0;
-    while (pos < source.size()) {
-        size_t used = wrapper.AddLine(NextLine(source, pos), wrapped);
+    const int length = lstrlenW(text);
+    CNelStrW wrapped;
+    int pos = 0;
+    while (pos < length) {
+        int used = wrapper.AddLine(NextLine(text, length, pos), wrapped);
         if (used == 0)
             break;
         pos += used;
     }
 
     RECT rect = client;
-    int height = context.Measure(wrapped.c_str(), static_cast<int>(wrapped.size()), &rect,
+    int height = context.Measure(wrapped.IsEmpty() ? L"" : wrapped.t(), wrapped.GetLength(), &rect,
                                  NEL_DT_WRAPPED_NOPREFIX);
     if (!height)
         return -1;
@@ -152,6 +167,6 @@ int NelWrapText(HWND control, const wchar_t* text, CNelStrW& out, RECT* outRect)
             rect.right = client.right;
         *outRect = rect;
     }
-    out = wrapped.c_str();
+    out = wrapped;
     return rect.bottom - rect.top;
 }
