@@ -4,7 +4,7 @@
 // The MB members of CNelStrW are its plain members (a wide character is
 // one unit here, a surrogate pair two); NelStrUnit<T>::kCountsChars picks
 // that at compile time, so each member is written once for both twins.
-#include <vector>
+#include "NelStrHits.h"
 #include "NelStrSearchPlatform.h"
 
 #define NELSTR_COUNTS_CHARS (NelStrUnit<NELSTR_T>::kCountsChars)
@@ -329,16 +329,17 @@ int NELSTR_SELF::ReplaceEach(const NELSTR_T* find, const NELSTR_T* repl, SearchM
     if (m_nLen == 0 || !find || !repl || !*find)
         return 0;
     int findLen = NelLstrlen(find);
-    std::vector<int> hits;
+    CNelStrHits hits;
     for (int at = (this->*search)(find, 0); at >= 0; at = (this->*search)(find, at + findLen))
-        hits.push_back(at);
-    if (hits.empty())
+        hits.Add(at);
+    int count = hits.Count();
+    if (count == 0)
         return 0;
     int replLen = NelLstrlen(repl);
-    int count = static_cast<int>(hits.size());
     NELSTR_SELF work(m_nLen + count * (replLen - findLen) + 1);
     int pos = 0;
-    for (int at : hits) {
+    for (int i = 0; i < count; ++i) {
+        int at = hits[i];
         work.AppendUnits(m_pBuff + pos, at - pos);
         work.AppendUnits(repl, replLen);
         pos = at + findLen;

@@ -5,6 +5,7 @@
 // page 932). Escapes keep the file independent of the compiler's source
 // character set; the comment shows each pair.
 #include "NelStrWidthTables.h"
+#include <windows.h>
 #include <algorithm>
 
 // Latin letters: a-z, then A-Z.
@@ -326,9 +327,23 @@ NelWidthIndex BuildIndex(bool wide, bool toFull)
 const NelWidthIndex& NelWidthGetIndex(bool wide, bool toFull)
 {
     // Built once: the tables are constant, and a conversion of a short
-    // text must not pay for sorting them.
-    static const NelWidthIndex indexes[4] = {
-        BuildIndex(false, false), BuildIndex(false, true), BuildIndex(true, false), BuildIndex(true, true)};
+    // text must not pay for sorting them. The first caller builds them; a
+    // caller on another thread meanwhile waits until they are ready. This
+    // is what a function-local static with a dynamic initialiser would do,
+    // without the C++ runtime's thread library that its guard pulls into
+    // the module.
+    static NelWidthIndex indexes[4];
+    static volatile LONG state = 0; // 0 not built, 1 being built, 2 ready
+    if (InterlockedCompareExchange(&state, 1, 0) == 0) {
+        indexes[0] = BuildIndex(false, false);
+        indexes[1] = BuildIndex(false, true);
+        indexes[2] = BuildIndex(true, false);
+        indexes[3] = BuildIndex(true, true);
+        InterlockedExchange(&state, 2);
+    } else {
+        while (InterlockedCompareExchange(&state, 2, 2) != 2)
+            Sleep(1);
+    }
     return indexes[(wide ? 2 : 0) + (toFull ? 1 : 0)];
 }
 

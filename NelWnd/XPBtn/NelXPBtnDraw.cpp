@@ -5,7 +5,7 @@
 #include "NelXPBtnCalls.h"
 #include "NelXPBtnColors.h"
 #include "WndUtil/NelGdiUtil.h"
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -47,13 +47,13 @@ void DrawCaption(HDC dc, HWND button, const RECT& rc, COLORREF color)
     int length = NELXPBTN_TEXTLEN(button);
     if (length <= 0)
         return;
-    std::vector<NelXPBtnChar> text(length + 1);
-    if (NELXPBTN_GETTEXT(button, text.data(), length + 1) <= 0)
+    std::unique_ptr<NelXPBtnChar[]> text(new NelXPBtnChar[length + 1]());
+    if (NELXPBTN_GETTEXT(button, text.get(), length + 1) <= 0)
         return;
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColor = SetTextColor(dc, color);
     RECT area = {3, rc.top + 3, rc.right - 3, rc.bottom - 3};
-    NELXPBTN_DRAWTEXT(dc, text.data(), -1, &area, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+    NELXPBTN_DRAWTEXT(dc, text.get(), -1, &area, DT_SINGLELINE | DT_CENTER | DT_VCENTER);
     SetTextColor(dc, oldColor);
     SetBkMode(dc, oldMode);
 }
