@@ -23,7 +23,9 @@ if [ $show -eq 1 ] && [ -z "${DISPLAY:-}" ]; then
 fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"
-nel_prepare "$root" quiet
+# Only what the demo runs: the installer, its library and the driver. The
+# test programs are built by scripts/test.sh.
+nel_prepare "$root" quiet TaviCurMiniInst NelWnd DemoDriver
 build=$BUILD_DIR
 if [ $show -eq 1 ]; then
   nel_wine_env "$build"

@@ -7,9 +7,11 @@
 #   nel_prefix               create the prefix once (wineboot)
 #   nel_xvfb_start           start Xvfb on a free display, export DISPLAY
 #   nel_xvfb_stop            stop that Xvfb and this prefix's wineserver
-#   nel_prepare ROOT [quiet] install what is missing and build into
+#   nel_prepare ROOT [quiet] [TARGET...]
+#                            install what is missing and build into
 #                            $BUILD_DIR (default ROOT/build, or
-#                            ROOT/build-win64 for the 64-bit build; exported)
+#                            ROOT/build-win64 for the 64-bit build; exported);
+#                            everything, or only the named targets
 #   nel_demo_package ROOT BUILD_DIR FOLDER
 #                            lay out the demo set in FOLDER as an author
 #                            ships it: DemoSet.exe, NelWnd.dll, the
@@ -148,10 +150,16 @@ nel_prepare() {
   else
     export BUILD_DIR="${BUILD_DIR:-$1/build}"
   fi
-  if [ "${2:-}" = quiet ]; then
-    "$1/scripts/build.sh" >/dev/null
+  local root=$1 quiet=0
+  shift
+  if [ "${1:-}" = quiet ]; then
+    quiet=1
+    shift
+  fi
+  if [ $quiet -eq 1 ]; then
+    "$root/scripts/build.sh" "$@" >/dev/null
   else
-    "$1/scripts/build.sh"
+    "$root/scripts/build.sh" "$@"
   fi
 }
 
