@@ -45,10 +45,31 @@ inline int NelStrCompareNoCase(const char* a, const char* b)
                     reinterpret_cast<const unsigned char*>(b));
 }
 
+// The multibyte case mappings take a lead byte at the very end of the text
+// for a character with the terminator as its second byte: the CRT then
+// rejects the text and empties it, or maps on past the terminator, and the
+// stored length no longer matches. Such a last byte is left out of the
+// mapping and kept as it is.
+inline void NelStrMapCaseMB(char* s, int size, errno_t (*map)(unsigned char*, size_t))
+{
+    const int len = lstrlenA(s);
+    int i = 0;
+    while (i < len && !(IsDBCSLeadByte(static_cast<BYTE>(s[i])) && i + 1 == len))
+        i += IsDBCSLeadByte(static_cast<BYTE>(s[i])) ? 2 : 1;
+    if (i >= len) {
+        map(reinterpret_cast<unsigned char*>(s), size);
+        return;
+    }
+    const char lone = s[i];
+    s[i] = 0;
+    map(reinterpret_cast<unsigned char*>(s), i + 1);
+    s[i] = lone;
+}
+
 inline void NelStrLower(wchar_t* s, int size) { _wcslwr_s(s, size); }
-inline void NelStrLower(char* s, int size) { _mbslwr_s(reinterpret_cast<unsigned char*>(s), size); }
+inline void NelStrLower(char* s, int size) { NelStrMapCaseMB(s, size, _mbslwr_s); }
 inline void NelStrUpper(wchar_t* s, int size) { _wcsupr_s(s, size); }
-inline void NelStrUpper(char* s, int size) { _mbsupr_s(reinterpret_cast<unsigned char*>(s), size); }
+inline void NelStrUpper(char* s, int size) { NelStrMapCaseMB(s, size, _mbsupr_s); }
 
 // Code-page conversions (CP_ACP, flags 0, terminator included). The caller
 // owns the returned buffer (delete[]); n receives the unit count including

@@ -332,6 +332,38 @@ TEST(StrCompareW, ComparesUtf16UnitsAsUnsignedValues)
     EXPECT_EQ(-1, CNelStrW(L"").Compare(L"\xFF21"));
 }
 
+TEST(StrCaseA, CaseMembersKeepALeadByteThatEndsTheText)
+{
+    // Under 932 the last byte of each text is a lead byte with nothing
+    // after it: the letters before it change case, the byte stays and the
+    // length still counts it.
+    struct Case {
+        const char* text;
+        bool upper;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"ab\x81", true, "AB\x81"},
+        {"\x82\xA0x\xE0", true, "\x82\xA0X\xE0"},
+        {"\x81", false, "\x81"},
+        {"XY\x9F", false, "xy\x9F"},
+    };
+    for (const Case& c : cases) {
+        CNelStrA s(c.text);
+        if (c.upper)
+            s.MakeUpper();
+        else
+            s.MakeLower();
+        // Under 1252 every byte is a character of its own: only the
+        // length is checked there.
+        if (Cp932()) {
+            EXPECT_EQ(Hex(c.expected), Hex(Text(s))) << "from " << Hex(c.text);
+        }
+        EXPECT_EQ((int)std::strlen(c.text), s.GetLength()) << "from " << Hex(c.text);
+        EXPECT_EQ(s.GetLength(), (int)std::strlen(s.t())) << "from " << Hex(c.text);
+    }
+}
+
 TEST(StrCaseA, CaseMembersTreatDoubleByteCharactersWhole)
 {
     // 0x83 is a lead byte under 932 ("\x83\x41" is one katakana), a plain
