@@ -8,6 +8,7 @@
 #include "TaviGlobals.h"
 #include "WndUtil/NelWndUtilInternal.h"
 #include "resource.h"
+#include <initializer_list>
 
 const wchar_t kUserCursorsKey[] = L"HKEY_CURRENT_USER\\Control Panel\\Cursors";
 const wchar_t kAllUsersCursorsKey[] =
@@ -47,10 +48,38 @@ void CreateParentFolders(const CNelStrW& destination)
     }
 }
 
+wchar_t UpperAscii(wchar_t c)
+{
+    return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
+// A component naming a DOS device (CON, NUL, COM1, ... with or without an
+// extension, spaces before it ignored): in any folder the system opens the
+// device there instead of a file, so a copy "succeeds" and leaves no file.
+bool IsDeviceName(const wchar_t* part, size_t len)
+{
+    size_t base = 0;
+    while (base < len && part[base] != L'.')
+        ++base;
+    while (base > 0 && part[base - 1] == L' ')
+        --base;
+    wchar_t name[8] = {};
+    if (base < 3 || base > 7)
+        return false;
+    for (size_t i = 0; i < base; ++i)
+        name[i] = UpperAscii(part[i]);
+    for (const wchar_t* device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"})
+        if (wcscmp(name, device) == 0)
+            return true;
+    return base == 4 && (wcsncmp(name, L"COM", 3) == 0 || wcsncmp(name, L"LPT", 3) == 0) &&
+           name[3] >= L'1' && name[3] <= L'9';
+}
+
 } // namespace
 
 // Subfolders inside the install folder stay allowed; a drive or stream
-// colon, a leading backslash or slash and a ".." component do not.
+// colon, a leading backslash or slash, a ".." component and a device name
+// do not.
 bool IsInvalidInstallFileName(const CNelStrW& name)
 {
     const wchar_t* p = name.t();
@@ -61,6 +90,8 @@ bool IsInvalidInstallFileName(const CNelStrW& name)
     for (const wchar_t* part = p; *part;) {
         size_t len = wcscspn(part, L"\\/");
         if (len == 2 && part[0] == L'.' && part[1] == L'.')
+            return true;
+        if (IsDeviceName(part, len))
             return true;
         part += len;
         if (*part)

@@ -21,13 +21,13 @@ bool ReadInstallFile(int n, CNelStrW& name);
 
 // Checks every [InstallFiles] entry: at least File0, no "*", "?" or ",",
 // no name that leaves the install folder (a ".." component, a drive, a
-// leading backslash), and every source present in sourceFolder (which
-// ends in "\").
+// leading backslash) or names a device, and every source present in
+// sourceFolder (which ends in "\").
 FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder);
 
 // One [InstallFiles] value the installer refuses to copy (message 1029):
-// "*", "?", "," or ":" in it, or a name that would reach outside the
-// install folder.
+// "*", "?", "," or ":" in it, a name that would reach outside the install
+// folder, or a part that names a device (CON, NUL, COM1, ...).
 bool IsInvalidInstallFileName(const CNelStrW& name);
 
 // Copies source over destination, replacing a read-only or hidden copy of

@@ -151,6 +151,10 @@ TEST_F(InstallInput, BadFileListShowsItsMessageBeforeAnythingIsTouched)
         {"two leading backslashes", {L"\\\\server\\share\\x.cur"},
          InvalidName(L"0", L"\\\\server\\share\\x.cur")},
         {"colon", {L"arrow.cur:stream"}, InvalidName(L"0", L"arrow.cur:stream")},
+        // Device names: the copy would go to the device, not into a file.
+        {"device with an extension", {L"arrow.cur", L"sub\\nul.cur"}, InvalidName(L"1", L"sub\\nul.cur")},
+        {"console", {L"Con"}, InvalidName(L"0", L"Con")},
+        {"port", {L"com7 .ani"}, InvalidName(L"0", L"com7 .ani")},
         // The first fault in list order is the one reported.
         {"first fault wins", {L"missing.cur", L"a*.cur"},
          NotFound(L"0", L"missing.cur", Pkg() + L"\\missing.cur")},
