@@ -38,6 +38,45 @@ void CapShownText(NELMB_STR& text)
     text += dots;
 }
 
+// Cuts a text whose lines would make the box taller than the desktop at
+// the last whole character that still fits maxHeight with "..." after it,
+// so that the box and its buttons stay on the screen. rect is the text's
+// measured rectangle; its bottom becomes that of the cut text.
+void CapShownHeight(HDC ic, NELMB_STR& text, RECT& rect, int maxHeight)
+{
+    if (rect.bottom - rect.top <= maxHeight)
+        return;
+    const NELMB_T dots[4] = {'.', '.', '.', 0};
+    const NELMB_T* p = text.t();
+    // Character starts, so that no cut splits a double-byte character.
+    int* starts = new int[text.GetLength() + 1];
+    int count = 0;
+    for (int at = 0; at < text.GetLength(); at += MsgBoxCalls::UnitsOfChar(p + at))
+        starts[count++] = at;
+    int lo = 0, hi = count;  // keeping starts[lo] units fits; starts[hi] does not
+    RECT fit = {rect.left, rect.top, rect.right, rect.top};
+    while (hi - lo > 1) {
+        const int mid = (lo + hi) / 2;
+        NELMB_STR trial = text.Left(starts[mid]);
+        trial += dots;
+        RECT r = {rect.left, rect.top, rect.right, rect.top + 1};
+        MsgBoxCalls::Draw(ic, TextOf(trial), &r, kMeasureFlags);
+        if (r.bottom - r.top <= maxHeight) {
+            lo = mid;
+            fit = r;
+        } else {
+            hi = mid;
+        }
+    }
+    const int keep = starts[lo];
+    delete[] starts;
+    text = text.Left(keep);
+    text += dots;
+    if (fit.bottom == fit.top)
+        MsgBoxCalls::Draw(ic, TextOf(text), &fit, kMeasureFlags);
+    rect.bottom = fit.bottom;
+}
+
 void MoveChild(HWND child, int x, int y, int cx, int cy) { SetWindowPos(child, nullptr, x, y, cx, cy, kMoveFlags); }
 
 // Where the system may break a line by itself.
@@ -104,12 +143,31 @@ int NELMB_SELF::OnInit(HWND hWnd, LPARAM)
         m_strText = " ";
     CapShownText(m_strText);
 
+    // The frame, known before the text so that the text can be held to the
+    // height the desktop leaves it.
+    int frame = NelGetFrameWidth(hWnd);
+    if (frame < 0)
+        frame = GetSystemMetrics(SM_CXDLGFRAME);
+    RECT slot1;
+    NelGetChildWndRect(buttons[0], &slot1);
+
     RECT text = start;
     if (HDC ic = MsgBoxCalls::DisplayIC()) {
         HGDIOBJ oldFont = SelectObject(ic, m_hFont);
         MsgBoxCalls::Draw(ic, TextOf(m_strText), &text, kMeasureFlags);
         if (text.right > client.right)
             WrapText(ic, text, client);
+        // Room for the text: the desktop's height less the caption, the
+        // frame, the margins above and below, and the button row (at
+        // least as high as the template's buttons or a line plus 9).
+        const NELMB_T sample[3] = {'A', 'g', 0};
+        RECT line = {0, 0, 1, 1};
+        MsgBoxCalls::Draw(ic, sample, &line, DT_CALCRECT | DT_SINGLELINE);
+        const int buttonHeight = (slot1.bottom - slot1.top) > line.bottom + 9 ? slot1.bottom - slot1.top
+                                                                              : line.bottom + 9;
+        const int room = (desk.bottom - desk.top) - GetSystemMetrics(SM_CYCAPTION) - 2 * frame -
+                         m_rcIcon.top - 8 - buttonHeight - margin;
+        CapShownHeight(ic, m_strText, text, room > line.bottom ? room : line.bottom);
         SelectObject(ic, oldFont);
         DeleteDC(ic);
     }
@@ -143,10 +201,6 @@ int NELMB_SELF::OnInit(HWND hWnd, LPARAM)
     SetFocus(GetDlgItem(hWnd, defId));
 
     // Window size from the content, then centred over the owner.
-    int frame = NelGetFrameWidth(hWnd);
-    if (frame < 0)
-        frame = GetSystemMetrics(SM_CXDLGFRAME);
-    RECT slot1;
     NelGetChildWndRect(buttons[0], &slot1);
     SetWindowPos(hWnd, nullptr, 0, 0, contentWidth + 2 * frame,
                  GetSystemMetrics(SM_CYCAPTION) + slot1.bottom + 2 * frame + margin, kMoveFlags);

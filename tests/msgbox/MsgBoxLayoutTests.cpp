@@ -141,6 +141,46 @@ TEST(MsgBoxLayout, TextLongerThanAScreenIsCutSoTheBoxStillOpens)
     EXPECT_TRUE(sjis.compare(0, kept, cut, 0, kept) == 0) << "the kept part differs from the text";
 }
 
+// A text of more lines than the desktop holds is cut after the last line
+// that fits, so that the box, and its buttons with it, stays on the
+// desktop; in both twins.
+TEST(MsgBoxLayout, TextTallerThanTheDesktopIsCutSoTheButtonsStayOnIt)
+{
+    RECT desk;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &desk, 0));
+    std::wstring lines;
+    for (int i = 0; i < 400; ++i)
+        lines += L"line " + std::to_wstring(i) + L"\n";
+    CNelMsgBoxW wide(lines.c_str(), L"MsgBoxLayout tall", MB_OKCANCEL, nullptr, nullptr, nullptr);
+    RunResult r = RunBox([&] { return wide.ShowWnd(); }, L"MsgBoxLayout tall", [](HWND b) { PressSlot(b, 1); });
+    ASSERT_TRUE(r.found) << "no box within the wait";
+    const std::wstring shown = wide.m_strText.t();
+    ASSERT_GT(shown.size(), 3u);
+    EXPECT_EQ(L"...", shown.substr(shown.size() - 3));
+    EXPECT_EQ(0, lines.compare(0, shown.size() - 3, shown, 0, shown.size() - 3)) << "the kept part differs";
+    EXPECT_GT(shown.size(), 100u) << "cut far more than the desktop needs";
+    EXPECT_LE(desk.top, r.view.window.top);
+    EXPECT_GE(desk.bottom, r.view.window.bottom) << "the box reaches below the desktop";
+    for (int slot = 0; slot < 2; ++slot)
+        EXPECT_LE(r.view.buttons[slot].bottom, r.view.client.bottom) << "slot " << slot + 1 << " is cut off";
+
+    std::string ansiLines;
+    for (int i = 0; i < 400; ++i)
+        ansiLines += "line " + std::to_string(i) + (GetACP() == 932 ? " \x83\x5C\n" : " ab\n");
+    CNelMsgBoxA ansi(ansiLines.c_str(), "MsgBoxLayout tall ansi", MB_OK, nullptr, nullptr, nullptr);
+    r = RunBox([&] { return ansi.ShowWnd(); }, L"MsgBoxLayout tall ansi", [](HWND b) { PressSlot(b, 1); });
+    ASSERT_TRUE(r.found);
+    const std::string cut = ansi.m_strText.t();
+    EXPECT_EQ("...", cut.substr(cut.size() - 3));
+    const size_t kept = cut.size() - 3;
+    EXPECT_EQ(0, ansiLines.compare(0, kept, cut, 0, kept)) << "the kept part differs";
+    size_t boundary = 0;
+    while (boundary < kept)
+        boundary += IsDBCSLeadByte((BYTE)ansiLines[boundary]) ? 2 : 1;
+    EXPECT_EQ(kept, boundary) << "cut inside a double-byte character";
+    EXPECT_GE(desk.bottom, r.view.window.bottom) << "the ANSI box reaches below the desktop";
+}
+
 TEST(MsgBoxLayout, ButtonsAreAsWideAsTheWidestCaptionWithoutTheMnemonicMark)
 {
     // A large font makes the captions, not the template size, decide.
