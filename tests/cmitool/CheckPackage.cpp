@@ -152,6 +152,10 @@ std::vector<CheckCase> BuildCheckCases()
         {"AconWithoutAnih", L"", L"", kLineWait,
          L"DN1_Wait=busy.ani: not a valid .cur or .ani file (ACON without an anih chunk)", 1,
          L"busy.ani", NelTest::AnimatedCursorFile({ValidCur(), ValidCur()}, false, false)},
+        // A chunk size of 0xFFFFFFF8 would wrap a 32-bit walk round to itself.
+        {"ChunkLongerThanTheFile", L"", L"", kLineWait,
+         L"DN1_Wait=busy.ani: not a valid .cur or .ani file (ACON without an anih chunk)", 1,
+         L"busy.ani", std::string("RIFF\x18\0\0\0ACONLIST\xF8\xFF\xFF\xFF", 20) + std::string(8, 'x')},
         {"AconWithoutFrameList", L"", L"", kLineWait,
          L"DN1_Wait=busy.ani: not a valid .cur or .ani file (ACON without a frame list)", 1,
          L"busy.ani", AniWithoutFrameList()},

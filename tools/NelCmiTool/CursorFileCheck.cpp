@@ -115,6 +115,11 @@ CursorVerdict CheckAnimated(const std::string& b)
             frames = true;
             v.noFrames = at + 16 > b.size() || size < 12 || memcmp(b.data() + at + 12, "icon", 4) != 0;
         }
+        // A chunk that claims more than the file holds ends the walk; in a
+        // 32-bit size_t its size would wrap the position round to itself
+        // (0xFFFFFFF8) or back, and the walk would never end.
+        if (size > b.size() - at - 8)
+            break;
         at += 8 + size + (size & 1);
     }
     v.loads = header && frames;
