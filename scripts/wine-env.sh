@@ -7,10 +7,13 @@
 #   nel_prefix               create the prefix once (wineboot)
 #   nel_xvfb_start           start Xvfb on a free display, export DISPLAY
 #   nel_xvfb_stop            stop that Xvfb and this prefix's wineserver
+#   nel_build_dir ROOT       the default build folder: ROOT/build, or
+#                            ROOT/build-win64 for the 64-bit build; with
+#                            NEL_CHECKED=1 the checked build's folder,
+#                            ROOT/build-checked or ROOT/build-checked-win64
 #   nel_prepare ROOT [quiet] [TARGET...]
 #                            install what is missing and build into
-#                            $BUILD_DIR (default ROOT/build, or
-#                            ROOT/build-win64 for the 64-bit build; exported);
+#                            $BUILD_DIR (default: nel_build_dir; exported);
 #                            everything, or only the named targets
 #   nel_demo_package ROOT BUILD_DIR FOLDER
 #                            lay out the demo set in FOLDER as an author
@@ -40,6 +43,12 @@ nel_arch() {
   export NEL_ARCH
 }
 
+nel_build_dir() {
+  local name=build
+  [ "${NEL_CHECKED:-0}" = 1 ] && name=build-checked
+  if [ "$NEL_ARCH" = win64 ]; then echo "$1/$name-win64"; else echo "$1/$name"; fi
+}
+
 nel_toolchain() {
   if [ "$NEL_ARCH" = win64 ]; then echo mingw-x86_64.cmake; else echo mingw-i686.cmake; fi
 }
@@ -64,6 +73,9 @@ nel_wine_env() {
   [ "$NEL_ARCH" = win64 ] && nel_wine64_shim "$1"
   export WINEPREFIX="$1/wineprefix"
   export WINEDEBUG=-all
+  # The checked build's runs also hear Wine's heap warnings (a second free,
+  # a damaged block); scripts/wine-run.sh fails a run that has any.
+  [ "${NEL_CHECKED:-0}" = 1 ] && export WINEDEBUG=-all,warn+heap,err+heap
   # No Mono or Gecko download prompts in a prefix made for tests.
   export WINEDLLOVERRIDES="mscoree,mshtml="
 }
@@ -145,11 +157,7 @@ nel_session() {
 nel_prepare() {
   "$1/scripts/setup.sh"
   nel_arch
-  if [ "$NEL_ARCH" = win64 ]; then
-    export BUILD_DIR="${BUILD_DIR:-$1/build-win64}"
-  else
-    export BUILD_DIR="${BUILD_DIR:-$1/build}"
-  fi
+  export BUILD_DIR="${BUILD_DIR:-$(nel_build_dir "$1")}"
   local root=$1 quiet=0
   shift
   if [ "${1:-}" = quiet ]; then
