@@ -76,6 +76,18 @@ public:
 
 size_t RoundUp(size_t n, size_t to) { return (n + to - 1) / to * to; }
 
+// Puts a freed (or new, empty) slot at the end of its size's queue.
+void Append(Queue& q, Header* h)
+{
+    h->next = nullptr;
+    if (q.tail)
+        q.tail->next = h;
+    else
+        q.head = h;
+    q.tail = h;
+    ++q.count;
+}
+
 void WriteHex(char* out, ULONG_PTR value)
 {
     for (int i = 2 * (int)sizeof(value) - 1; i >= 0; --i, value >>= 4)
@@ -143,13 +155,7 @@ bool AddChunk(int c)
         h->magic = kDead;
         h->pages = (unsigned)pages;
         h->size = 0;
-        h->next = nullptr;
-        if (q.tail)
-            q.tail->next = h;
-        else
-            q.head = h;
-        q.tail = h;
-        ++q.count;
+        Append(q, h);
     }
     return true;
 }
@@ -174,17 +180,11 @@ char* TakeSlot(int c)
 
 void QueueSlot(Header* h)
 {
-    const int c = (int)(h->pages == 1 ? 0 : h->pages == 2 ? 1 : h->pages == 4 ? 2
-                        : h->pages == 8 ? 3 : h->pages == 16 ? 4 : 5);
+    int c = 0;
+    while (((unsigned)1 << c) < h->pages)
+        ++c;
     Lock lock;
-    Queue& q = g_queues[c];
-    h->next = nullptr;
-    if (q.tail)
-        q.tail->next = h;
-    else
-        q.head = h;
-    q.tail = h;
-    ++q.count;
+    Append(g_queues[c], h);
 }
 
 void* Allocate(size_t size)

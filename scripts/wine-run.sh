@@ -25,10 +25,12 @@ fi
 
 run() {
   if [ -n "$heap_log" ]; then
+    # Standard error comes after the run's standard output, in one piece.
     local result
-    wine "$@" 2> >(tee -a "$heap_log" >&2)
+    wine "$@" 2>"$heap_log.run"
     result=$?
-    wait $! 2>/dev/null  # the copy of standard error is complete
+    cat "$heap_log.run" | tee -a "$heap_log" >&2
+    rm -f "$heap_log.run"
     return $result
   fi
   wine "$@"
