@@ -16,9 +16,9 @@
 #       the standard library's own checks (std::vector and std::string
 #       indexes, front() of an empty container) abort the program;
 #   checked/NelCheckedHeap.cpp
-#       operator new and delete with a no-access page after every block:
-#       reads and writes past a block, double and wrong frees, writes
-#       after free (see that file).
+#       operator new and delete with a no-access page after every block
+#       (the first 20000 blocks alive at once): reads and writes past a
+#       block, double and wrong frees, writes after free (see that file).
 #
 # NEL_CHECKED is defined for the code, so a test can tell which build it
 # runs in.

@@ -22,6 +22,13 @@
 // no-access one by one) and never returned to the system: their number
 // grows to the most blocks alive at once plus the queue. Blocks too large
 // for a slot get a range of their own, released when they are freed.
+//
+// Every no-access page splits the range into another mapping of the
+// process, and Linux allows a process 65530 of them, Wine's own included.
+// So only the first 20000 slots get one; a program that holds more blocks
+// at once (the robustness run's snapshots of a whole drive) gets slots
+// without it, whose blocks keep every check but the fault at once on a
+// read past their end.
 #include <windows.h>
 #include <cstddef>
 #include <cstring>
@@ -42,6 +49,8 @@ const DWORD kHeapCorruption = 0xC0000374;
 const int kClasses = 6;
 // Freed slots of a size wait behind this many others before reuse.
 const unsigned kQueue = 64;
+// Slots with a no-access page after them (see above).
+const size_t kGuardedSlots = 20000;
 
 // Right before every block; 32 bytes, so blocks stay 16-byte aligned.
 struct Header {
@@ -60,6 +69,7 @@ struct Queue {
 };
 
 Queue g_queues[kClasses];
+size_t g_guarded = 0;
 volatile LONG g_lock = 0;
 
 class Lock {
@@ -147,10 +157,14 @@ bool AddChunk(int c)
     if (!chunk)
         return false;
     Queue& q = g_queues[c];
+    const bool guard = g_guarded < kGuardedSlots;
+    if (guard)
+        g_guarded += slots;
     for (size_t i = 0; i < slots; ++i) {
         char* end = chunk + i * stride + pages * kPage;
         DWORD old = 0;
-        VirtualProtect(end, kPage, PAGE_NOACCESS, &old);
+        if (guard)
+            VirtualProtect(end, kPage, PAGE_NOACCESS, &old);
         Header* h = (Header*)(end - sizeof(Header));
         h->magic = kDead;
         h->pages = (unsigned)pages;
