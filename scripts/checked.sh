@@ -12,10 +12,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export NEL_CHECKED=1
 
 # The programs that test the readers of outside data and the string class
-# without driving many windows: minutes, not the suite's quarter hour.
+# without driving many windows, and the fuzz slice: minutes, not the
+# suite's quarter hour.
 fast_targets=(CheckedProbeTests CheckedProbe StrCoreTests StrInstallerBuildTests StrSearchTests
-              StrSearchInstallerTests IniTests NelWndExportTests AuthorGuideTests RobustHarnessTests)
-fast_tests='^(CheckedProbeTests|StrCoreTests|StrInstallerBuildTests|StrSearchTests|StrSearchInstallerTests|IniTests|NelWndExportTests|AuthorGuideTests|RobustHarnessTests)(\.|$)'
+              StrSearchInstallerTests IniTests NelWndExportTests AuthorGuideTests RobustHarnessTests
+              FuzzRun)
+fast_tests='^(CheckedProbeTests|StrCoreTests|StrInstallerBuildTests|StrSearchTests|StrSearchInstallerTests|IniTests|NelWndExportTests|AuthorGuideTests|RobustHarnessTests|FuzzRun)(\.|$)'
 
 if [ "${1:-}" = --fast ]; then
   shift
