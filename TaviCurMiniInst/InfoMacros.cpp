@@ -1,5 +1,6 @@
 #include "InfoMacros.h"
 #include <shlobj.h>
+#include <memory>
 #include "NelIni.h"
 #include "NelPath.h"
 #include "TaviGlobals.h"
@@ -37,9 +38,11 @@ void ExpandCurInfo(CNelStrW& text, const wchar_t* key)
 
 // One left-to-right scan: each pair of "%" enclosing three characters or
 // more names a [Strings] key. Substituted values are copied to the result
-// and never scanned again.
+// and never scanned again. The file is read once for the whole scan, at
+// the first name.
 void ExpandUserMacros(CNelStrW& text)
 {
+    std::unique_ptr<CNelIniFile> info;
     const wchar_t* src = text.t();
     CNelStrW result(L"");
     int pos = 0;
@@ -56,7 +59,9 @@ void ExpandUserMacros(CNelStrW& text)
         CNelStrW value;
         if (closeAt - openAt - 1 >= 3) {
             CNelStrW name = text.Mid(openAt + 1, closeAt - openAt - 1);
-            NelIniGetStr(L"Strings", name.t(), value, g_strInfoFile.t());
+            if (!info)
+                info.reset(new CNelIniFile(g_strInfoFile.t()));
+            info->GetStr(L"Strings", name.t(), value);
         }
         // Mid with a count of 0 would copy the whole rest of the text.
         if (openAt > pos)

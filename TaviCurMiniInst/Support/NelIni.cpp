@@ -132,8 +132,9 @@ const wchar_t* FindSectionHeader(const wchar_t* text, const wchar_t* section)
     return wcsstr(text, lineHeader.t());
 }
 
-// Finds key in section of the text and stores its value. The text buffer
-// belongs to the caller and is cut at the end of the value.
+// Finds key in section of the text and stores its value. The text is cut
+// at the end of the value while it is copied and then restored, so one
+// text serves many lookups.
 BOOL FindValue(wchar_t* text, const wchar_t* section, const wchar_t* key, CNelStrW& value)
 {
     const wchar_t* header = FindSectionHeader(text, section);
@@ -162,8 +163,10 @@ BOOL FindValue(wchar_t* text, const wchar_t* section, const wchar_t* key, CNelSt
         ++start;
     while (end > start && end[-1] == L'\r')
         --end;
+    const wchar_t kept = *end;
     *end = 0;
     value = start;
+    *end = kept;
     return TRUE;
 }
 
@@ -247,6 +250,20 @@ BOOL NelIniGetStr(const wchar_t* section, const wchar_t* key, CNelStrW& value,
     if (!ResolveIniPath(iniPath, path))
         return FALSE;
     return ReadIniValue(path.t(), section, key, value);
+}
+
+CNelIniFile::CNelIniFile(const wchar_t* iniPath)
+{
+    CNelStrW path;
+    if (ResolveIniPath(iniPath, path))
+        m_text = ReadUtf16File(path.t());
+}
+
+BOOL CNelIniFile::GetStr(const wchar_t* section, const wchar_t* key, CNelStrW& value) const
+{
+    if (!m_text || !section || !key)
+        return FALSE;
+    return FindValue(SkipByteOrderMark(m_text.get()), section, key, value);
 }
 
 int NelIniGetInt(const wchar_t* section, const wchar_t* key, int defaultValue,

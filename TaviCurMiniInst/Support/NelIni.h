@@ -13,6 +13,7 @@
 //     CR characters are stripped from the two ends of the value.
 #pragma once
 #include <windows.h>
+#include <memory>
 #include "Str/NelStr.h"
 
 // Full path of the running program file. Returns its length, or 0 on
@@ -37,3 +38,16 @@ BOOL NelIniGetStr(const wchar_t* section, const wchar_t* key, CNelStrW& value,
 // defaultValue when the file or the key cannot be found.
 int NelIniGetInt(const wchar_t* section, const wchar_t* key, int defaultValue,
                  const wchar_t* iniPath);
+
+// One file read once for many lookups in a row, each answered as
+// NelIniGetStr would answer it (the same path rule and syntax). For a text
+// that names thousands of keys, where reading the file for each would take
+// time in proportion to the keys times the file's size.
+class CNelIniFile {
+public:
+    explicit CNelIniFile(const wchar_t* iniPath);
+    BOOL GetStr(const wchar_t* section, const wchar_t* key, CNelStrW& value) const;
+
+private:
+    std::unique_ptr<wchar_t[]> m_text;
+};

@@ -106,6 +106,38 @@ TEST_F(IniSyntax, VeryLongSectionAndKeyNames)
     EXPECT_EQ(kSentinel, Text(missing));
 }
 
+// A file read once (CNelIniFile, for the thousands of lookups of a long
+// macro text) answers every case of the table as a query of its own does,
+// and keeps answering after a lookup, in any order.
+TEST_F(IniSyntax, FileReadOnceAnswersAsSingleQueries)
+{
+    int index = 0;
+    for (const SyntaxCase& c : kSyntaxCases) {
+        SCOPED_TRACE(::testing::Message() << "case " << index << ": " << c.what);
+        std::wstring path = m_dir / (L"once" + std::to_wstring(index++) + L".ini");
+        ASSERT_TRUE(NelTest::WriteUtf16(path, c.text));
+        CNelIniFile once(path.c_str());
+        CNelStrW value(kSentinel);
+        EXPECT_EQ(c.found ? TRUE : FALSE, once.GetStr(c.section, c.key, value));
+        EXPECT_EQ(std::wstring(c.found ? c.value : kSentinel), Text(value)) << Narrow(Text(value));
+    }
+
+    std::wstring path = m_dir / L"many.ini";
+    ASSERT_TRUE(NelTest::WriteUtf16(path, L"[S]\r\na=1\r\nb=22\r\n[T]\r\nc=333\r\n"));
+    CNelIniFile once(path.c_str());
+    const struct { const wchar_t* section; const wchar_t* key; const wchar_t* value; } kAsks[] = {
+        {L"S", L"a", L"1"}, {L"S", L"b", L"22"}, {L"T", L"c", L"333"}, {L"S", L"a", L"1"},
+        {L"T", L"c", L"333"}, {L"S", L"b", L"22"}};
+    for (const auto& ask : kAsks) {
+        CNelStrW value;
+        EXPECT_TRUE(once.GetStr(ask.section, ask.key, value)) << Narrow(ask.key);
+        EXPECT_EQ(std::wstring(ask.value), Text(value)) << Narrow(ask.key) << ": " << Narrow(Text(value));
+    }
+    CNelStrW untouched(kSentinel);
+    EXPECT_FALSE(CNelIniFile((m_dir / L"absent.ini").c_str()).GetStr(L"S", L"a", untouched));
+    EXPECT_EQ(kSentinel, Text(untouched));
+}
+
 // A query replaces the whole earlier content of the output string.
 TEST_F(IniSyntax, ValueReplacesLongerEarlierContent)
 {
