@@ -87,8 +87,10 @@ DWORD WINAPI Watchdog(void*)
 {
     for (;;) {
         Sleep(1000);
+        // Signed: the start is made odd (0 means no input runs), so it may
+        // lie a millisecond ahead of the tick count read here.
         const DWORD start = g_inputStart;
-        if (start && GetTickCount() - start > kHangMs) {
+        if (start && (LONG)(GetTickCount() - start) > (LONG)kHangMs) {
             PrintRaw("FINDING: " + Context() + " hangs (still running after 60 s)");
             PrintRaw(ReproduceHint());
             TerminateProcess(GetCurrentProcess(), 3);

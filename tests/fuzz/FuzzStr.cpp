@@ -173,6 +173,19 @@ private:
         Finding(std::string(m_op) + ": the twins disagree on " + what + ": wide " + w + ", ANSI " + a);
     }
 
+    // After a member whose ANSI rule may split a character (RightMB's
+    // backward scan, a byte-wise case mapping), the wide twin takes the
+    // ANSI text. Text that no longer converts both ways is no longer valid
+    // code page 932 text: from here on the twins are not compared.
+    void Resync()
+    {
+        const std::string a = Text(m_a);
+        const std::wstring w = ToWide(a);
+        m_w = w.c_str();
+        if (m_mode != 0 && ToAnsi(w) != a)
+            m_mode = 2;
+    }
+
     void Same(const char* what, long long w, long long a)
     {
         if (m_mode != 2 && w != a)
@@ -301,7 +314,7 @@ private:
             m_w.Trim(noSet ? nullptr : w.c_str());
             m_a.Trim(noSet ? nullptr : a.c_str());
             if (m_mode != 0)
-                m_w = ToWide(Text(m_a)).c_str();
+                Resync();
             break;
         case 1:
             m_op = "TrimL";
@@ -313,7 +326,7 @@ private:
             m_w.TrimR(noSet ? nullptr : w.c_str());
             m_a.TrimR(noSet ? nullptr : a.c_str());
             if (m_mode != 0)
-                m_w = ToWide(Text(m_a)).c_str();
+                Resync();
         }
     }
 
@@ -328,7 +341,7 @@ private:
             m_a.MakeLower();
         }
         if (m_mode != 0)
-            m_w = ToWide(Text(m_a)).c_str();
+            Resync();
     }
 
     void Width()
@@ -362,7 +375,7 @@ private:
         if (m_mode == 0)
             Same("InsertComma's count", rw, ra);
         else
-            m_w = ToWide(Text(m_a)).c_str();
+            Resync();
     }
 
     void Append()
