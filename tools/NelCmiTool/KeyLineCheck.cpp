@@ -86,6 +86,9 @@ void CheckKeyLines(const InfoText& text, const std::wstring& infoPath, Findings&
 {
     std::map<std::pair<std::wstring, std::wstring>, const InfoLine*> first;
     bool headerIndented = false;
+    // Read once for all key lines: thousands of numbered keys would
+    // otherwise read the whole file once each.
+    const CNelIniFile info(infoPath.c_str());
     for (size_t index = 0; index < text.lines.size(); ++index) {
         const InfoLine& line = text.lines[index];
         if (line.isHeader) {
@@ -132,7 +135,7 @@ void CheckKeyLines(const InfoText& text, const std::wstring& infoPath, Findings&
         std::wstring expected = line.value;
         while (!expected.empty() && expected.back() == L'\r')
             expected.pop_back();
-        bool found = NelIniGetStr(line.owner.c_str(), line.key.c_str(), value, infoPath.c_str());
+        bool found = info.GetStr(line.owner.c_str(), line.key.c_str(), value);
         std::wstring got = found && value.t() ? value.t() : L"";
         if (!found || got != expected)
             Add(findings, line.number, Text(Msg::KeyNotSeen, line.key, line.owner), install);
