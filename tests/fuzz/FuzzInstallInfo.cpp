@@ -236,8 +236,14 @@ void CheckIcons(const IniModel& m)
             comma == std::wstring::npos ? L"" : Trimmed(value.substr(comma + 1), L" ");
         if (W(path) != expectedPath)
             Finding("icon spec " + Show(value) + " gave the path " + Show(W(path)));
+        // The index is StrToNum's, the CRT's _wtoi, which takes the digits
+        // of other scripts too (full-width ones, as the system's does): only
+        // an ASCII index text is compared.
+        bool ascii = true;
+        for (wchar_t c : indexText)
+            ascii = ascii && c < 0x80;
         const int expectedIndex = DecimalValue(indexText);
-        if (expectedIndex > -1000000 && expectedIndex < 1000000 && index != expectedIndex)
+        if (ascii && expectedIndex > -1000000 && expectedIndex < 1000000 && index != expectedIndex)
             Finding("icon spec " + Show(value) + " gave the index " + std::to_string(index));
     }
 }
