@@ -156,6 +156,12 @@ std::vector<CheckCase> BuildCheckCases()
         {"ChunkLongerThanTheFile", L"", L"", kLineWait,
          L"DN1_Wait=busy.ani: not a valid .cur or .ani file (ACON without an anih chunk)", 1,
          L"busy.ani", std::string("RIFF\x18\0\0\0ACONLIST\xF8\xFF\xFF\xFF", 20) + std::string(8, 'x')},
+        // The chunk before anih has an odd size and one byte of padding: the
+        // walk goes on after the padding, not at the "anih" one byte early
+        // (which would be a whole header without a frame list).
+        {"OddChunkIsPadded", L"", L"", kLineWait,
+         L"DN1_Wait=busy.ani: not a valid .cur or .ani file (ACON without an anih chunk)", 1,
+         L"busy.ani", std::string("RIFF\x3b\0\0\0ACONLIST\x03\0\0\0abcanih\x24\0\0\0", 31) + std::string(36, '\0')},
         {"AconWithoutFrameList", L"", L"", kLineWait,
          L"DN1_Wait=busy.ani: not a valid .cur or .ani file (ACON without a frame list)", 1,
          L"busy.ani", AniWithoutFrameList()},

@@ -307,3 +307,20 @@ TYPED_TEST(TextFile, RepeatedLoadsAndSavesKeepMemoryFlat)
     size_t after = CommittedPrivateBytes();
     EXPECT_LT(after, before + (32u << 20)) << "committed private memory grew from " << before << " to " << after;
 }
+
+// An assignment that needs a larger buffer frees the one it replaces (the
+// test above reuses a buffer of one size): 48 assignments, each longer than
+// the last, would otherwise leave 48 MiB or more behind.
+TYPED_TEST(TextFile, GrowingAssignmentsFreeTheBufferTheyReplace)
+{
+    TypeParam s;
+    s = In<TypeParam>(std::wstring(1 << 20, L'a')).c_str();
+    size_t before = CommittedPrivateBytes();
+    for (int round = 1; round <= 48; ++round) {
+        const auto text = In<TypeParam>(std::wstring((1 << 20) + round * 64, L'a'));
+        s = text.c_str();
+        ASSERT_EQ((int)text.size(), s.GetLength()) << "round " << round;
+    }
+    size_t after = CommittedPrivateBytes();
+    EXPECT_LT(after, before + (24u << 20)) << "committed private memory grew from " << before << " to " << after;
+}
