@@ -22,10 +22,7 @@ fast_tests='^(CheckedProbeTests|StrCoreTests|StrInstallerBuildTests|StrSearchTes
 if [ "${1:-}" = --fast ]; then
   shift
   . "$root/scripts/wine-env.sh"
-  "$root/scripts/setup.sh"
-  nel_arch
-  export BUILD_DIR="${BUILD_DIR:-$(nel_build_dir "$root")}"
-  "$root/scripts/build.sh" "${fast_targets[@]}"
+  nel_prepare "$root" quiet "${fast_targets[@]}"
   nel_session "$BUILD_DIR"
   ctest --test-dir "$BUILD_DIR" --output-on-failure -j2 -R "$fast_tests" "$@"
   exit

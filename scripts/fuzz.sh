@@ -13,10 +13,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 export NEL_CHECKED=1
 . "$root/scripts/wine-env.sh"
-"$root/scripts/setup.sh"
-nel_arch
-export BUILD_DIR="${BUILD_DIR:-$(nel_build_dir "$root")}"
-"$root/scripts/build.sh" FuzzRun >/dev/null
+nel_prepare "$root" quiet FuzzRun
 nel_session "$BUILD_DIR"
 
 count=${1:-100000}

@@ -8,10 +8,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"
-"$root/scripts/setup.sh"
-nel_arch
-export BUILD_DIR="${BUILD_DIR:-$(nel_build_dir "$root")}"
-"$root/scripts/build.sh" LeakCycles >/dev/null
+nel_prepare "$root" quiet LeakCycles
 nel_session "$BUILD_DIR"
 cd "$BUILD_DIR/bin"
 LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8 NEL_SOURCE_DIR="Z:$root" \

@@ -12,9 +12,9 @@
 #                            NEL_CHECKED=1 the checked build's folder,
 #                            ROOT/build-checked or ROOT/build-checked-win64
 #   nel_prepare ROOT [quiet] [TARGET...]
-#                            install what is missing and build into
-#                            $BUILD_DIR (default: nel_build_dir; exported);
-#                            everything, or only the named targets
+#                            install what is missing and build (every
+#                            target, or those named) into $BUILD_DIR
+#                            (default: nel_build_dir; exported)
 #   nel_demo_package ROOT BUILD_DIR FOLDER
 #                            lay out the demo set in FOLDER as an author
 #                            ships it: DemoSet.exe, NelWnd.dll, the
@@ -155,16 +155,16 @@ nel_session() {
 }
 
 nel_prepare() {
-  "$1/scripts/setup.sh"
-  nel_arch
-  export BUILD_DIR="${BUILD_DIR:-$(nel_build_dir "$1")}"
-  local root=$1 quiet=0
+  local root=$1 quiet=""
   shift
   if [ "${1:-}" = quiet ]; then
     quiet=1
     shift
   fi
-  if [ $quiet -eq 1 ]; then
+  "$root/scripts/setup.sh"
+  nel_arch
+  export BUILD_DIR="${BUILD_DIR:-$(nel_build_dir "$root")}"
+  if [ -n "$quiet" ]; then
     "$root/scripts/build.sh" "$@" >/dev/null
   else
     "$root/scripts/build.sh" "$@"
