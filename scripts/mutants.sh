@@ -6,7 +6,8 @@
 # area's tests are run, and the patch is taken out again. A fault is
 # "caught" when a test fails, "SURVIVED" when all pass. Prints one line per
 # fault and the score per area.
-#   scripts/mutants.sh [PATTERN]      only the patches whose name holds PATTERN
+#   scripts/mutants.sh [PATTERN...]   only the patches whose name holds one
+#                                     of the PATTERNs
 #
 # A patch is named AREA-NN-what.patch. Its first lines say the fault
 # ("Fault:"), optionally why it cannot be observed ("Equivalent:", not
@@ -38,9 +39,13 @@ tests_of() { local a=${areas[$1]:-}; echo "${a#*|}"; }
 
 patches=()
 for p in "$root"/tests/mutants/*.patch; do
-  case $(basename "$p") in *"${1:-}"*) patches+=("$p") ;; esac
+  keep=$(( $# == 0 ))
+  for pattern in "$@"; do
+    case $(basename "$p") in *"$pattern"*) keep=1 ;; esac
+  done
+  [ $keep = 1 ] && patches+=("$p")
 done
-[ ${#patches[@]} -gt 0 ] || { echo "mutants: no patch matches '${1:-}'" >&2; exit 2; }
+[ ${#patches[@]} -gt 0 ] || { echo "mutants: no patch matches $*" >&2; exit 2; }
 
 all_targets=$(for p in "${patches[@]}"; do a=$(basename "$p"); targets_of "${a%%-*}"; done |
               tr ' ' '\n' | sort -u | tr '\n' ' ')

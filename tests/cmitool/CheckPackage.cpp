@@ -162,6 +162,13 @@ std::vector<CheckCase> BuildCheckCases()
         {"OddChunkIsPadded", L"", L"", kLineWait,
          L"DN1_Wait=busy.ani: not a valid .cur or .ani file (ACON without an anih chunk)", 1,
          L"busy.ani", std::string("RIFF\x3b\0\0\0ACONLIST\x03\0\0\0abcanih\x24\0\0\0", 31) + std::string(36, '\0')},
+        // Two directory entries announced, not even one in the file.
+        {"CursorDirectoryCutShort", L"", L"", kLineArrow,
+         L"DN1_Arrow=arrow.cur: not a valid .cur or .ani file (too short)", 1, L"arrow.cur",
+         std::string("\0\0\2\0\2\0", 6) + std::string(20, '\0')},
+        // The installer's reader drops a CR at the start of a value.
+        {"ValueReadDifferently", L"DN1_Help=", L"DN1_Help=\r", kLineHelp,
+         L"key \"DN1_Help\" is not what the installer reads from [DesignList]", 1},
         {"AconWithoutFrameList", L"", L"", kLineWait,
          L"DN1_Wait=busy.ani: not a valid .cur or .ani file (ACON without a frame list)", 1,
          L"busy.ani", AniWithoutFrameList()},

@@ -77,6 +77,37 @@ TEST(HelpPopupPlace, FlushWithTheRightEdgeNearIt)
     EXPECT_EQ(pos.y + HalfCursor(), s.rect.top) << s.rect;
 }
 
+// The edges move the popup only when it would really stick out: an anchor
+// whose popup fits (its right half ten pixels short of the right edge, its
+// height exactly above the bottom edge) keeps it centred under the anchor;
+// one pixel past the edge and it is flush with the edge.
+TEST(HelpPopupPlace, MovedOnlyWhenItWouldStickOut)
+{
+    POINT probe = {100, 100};
+    RECT area = WorkAreaAt(probe);
+    const wchar_t* text = L"Help that just fits";
+    POINT middle = {(area.left + area.right) / 2, 150};
+    Shown size = ShowAndMeasure(text, &middle);
+    ASSERT_TRUE(size.seen);
+    const int w = size.rect.right - size.rect.left;
+    const int h = size.rect.bottom - size.rect.top;
+
+    POINT right = {area.right - w / 2 - 10, 150};
+    Shown fits = ShowAndMeasure(text, &right);
+    EXPECT_EQ(right.x - w / 2, fits.rect.left) << "fits at the right: " << fits.rect << " work area " << area;
+    POINT further = {area.right - w / 2 + 1, 150};
+    Shown flush = ShowAndMeasure(text, &further);
+    EXPECT_EQ(area.right, flush.rect.right) << "one pixel further: " << flush.rect << " work area " << area;
+
+    POINT bottom = {middle.x, area.bottom - h - HalfCursor()};
+    Shown fitsBelow = ShowAndMeasure(text, &bottom);
+    EXPECT_EQ(area.bottom, fitsBelow.rect.bottom) << "just fits at the bottom: " << fitsBelow.rect;
+    EXPECT_EQ(bottom.y + HalfCursor(), fitsBelow.rect.top) << fitsBelow.rect;
+    POINT lower = {middle.x, bottom.y + 1};
+    Shown lifted = ShowAndMeasure(text, &lower);
+    EXPECT_EQ(area.bottom, lifted.rect.bottom) << "one pixel lower: " << lifted.rect << " work area " << area;
+}
+
 TEST(HelpPopupPlace, NeverLeftOfTheWorkAreaNearTheLeftEdge)
 {
     POINT probe = {100, 100};

@@ -107,6 +107,26 @@ TEST(StrDbcs, SlicesKeepDoubleByteCharactersWhole)
     }
 }
 
+// A lead byte right before the terminator is one cut character: no member
+// steps over the terminator, whatever bytes lie behind it in the buffer
+// (here 'x' up to the buffer's end).
+TEST(StrDbcs, ACutLeadByteAtTheEndIsOneCharacterWhateverFollowsTheTerminator)
+{
+    CNelStrA s;
+    s.SetBuffSize(16);
+    char* p = s.GetBuff();
+    memset(p, 'x', 15);
+    memcpy(p, "a" "\x83\x5C" "b" "\x83", 6);
+    ASSERT_EQ(5, s.ResetLen());
+    // Four characters under 932 (the last one cut), five bytes under 1252.
+    const CNelStrA left = s.LeftMB(4);
+    EXPECT_EQ(ByCodePage(std::string("a" "\x83\x5C" "b" "\x83"), std::string("a" "\x83\x5C" "b")), Text(left));
+    EXPECT_EQ(ByCodePage(5, 4), left.GetLength());
+    const CNelStrA mid = s.MidMB(1, 3);
+    EXPECT_EQ(ByCodePage(std::string("\x83\x5C" "b" "\x83"), std::string("\x83\x5C" "b")), Text(mid));
+    EXPECT_EQ(ByCodePage(4, 3), mid.GetLength());
+}
+
 // RightMB looks at the byte in front of the last uncounted byte, without
 // walking from the start: the trail byte 0x83 of small ya (0x83 0x83) has
 // a lead-byte value, so under 932 it is taken as the lead of the last
