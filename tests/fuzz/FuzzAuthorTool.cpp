@@ -3,6 +3,7 @@
 // for a package, its package check on mutated packages, and its cursor
 // file check on mutated .cur and .ani files.
 #include <windows.h>
+#include <cstring>
 #include <cwchar>
 #include "CheckPackage.h"
 #include "CursorFileCheck.h"
@@ -56,10 +57,28 @@ std::wstring InfPiece(Random& r)
     return r.Below(3) ? kInfPieces[r.Below(sizeof(kInfPieces) / sizeof(kInfPieces[0]))] : HostileText(r, 30);
 }
 
+// A corpus inf's text: UTF-16 after its byte-order mark, UTF-8 after its
+// mark, otherwise the sample's code page (the system's when it names none).
+std::wstring SampleText(const CmiTest::InfSample& sample)
+{
+    const std::string bytes = CmiTest::ReadAllBytes(
+        NelTest::SourcePath(L"tests\\cmitool\\corpus\\" + std::wstring(sample.name, sample.name + strlen(sample.name)) +
+                            L"\\install.inf"));
+    if (bytes.size() >= 2 && (unsigned char)bytes[0] == 0xFF && (unsigned char)bytes[1] == 0xFE)
+        return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
+    size_t skip = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    const UINT codePage = skip ? CP_UTF8 : sample.codePage ? sample.codePage : CP_ACP;
+    const int n = MultiByteToWideChar(codePage, 0, bytes.data() + skip, (int)(bytes.size() - skip), nullptr, 0);
+    std::wstring text(n > 0 ? n : 0, L'\0');
+    if (n > 0)
+        MultiByteToWideChar(codePage, 0, bytes.data() + skip, (int)(bytes.size() - skip), &text[0], n);
+    return text;
+}
+
 std::wstring MutateInf(Random& r)
 {
     const std::vector<CmiTest::InfSample>& samples = CmiTest::InfSamples();
-    std::wstring text = CmiTest::SampleText(samples[r.Below((uint32_t)samples.size())]);
+    std::wstring text = SampleText(samples[r.Below((uint32_t)samples.size())]);
     std::vector<std::wstring> lines;
     for (size_t start = 0;;) {
         size_t lf = text.find(L'\n', start);
@@ -138,7 +157,8 @@ void RunInfReader(Random& r)
                     Show(plan.baseName));
         plan.schemeName = scheme.name;
         plan.installFolder = scheme.destination;
-        plan.files = scheme.files;
+        for (const std::wstring& file : scheme.files)
+            plan.files.push_back({file, file});
         for (size_t i = 0; i < scheme.fields.size() && i < 17; ++i)
             plan.roles.push_back({L"DN1_Arrow", scheme.fields[i]});
         PackageInfoText(plan);
@@ -163,7 +183,8 @@ void RunInfConvert(Random& r)
     NelTest::RemoveTree(folder);
     CreateDirectoryW(folder.c_str(), nullptr);
     const std::vector<CmiTest::InfSample>& samples = CmiTest::InfSamples();
-    const std::wstring infPath = CmiTest::WriteInfSample(samples[r.Below((uint32_t)samples.size())], folder);
+    const CmiTest::InfSample& sample = samples[r.Below((uint32_t)samples.size())];
+    const std::wstring infPath = CmiTest::WriteInfSample(sample, folder);
     std::string bytes = EncodeInf(MutateInf(r), r);
     NelTest::WriteBytes(infPath, bytes);
     const std::wstring out = WorkDir() + L"\\package";
@@ -171,7 +192,7 @@ void RunInfConvert(Random& r)
     int code;
     {
         QuietToolOutput quiet;
-        code = RunFromInf(infPath, out);
+        code = RunFromInf(infPath, out, sample.codePage);
     }
     if (code < 0 || code > 2)
         Finding("from-inf ended with " + std::to_string(code));
@@ -224,8 +245,7 @@ void RunCursorFiles(Random& r)
         const std::wstring path = WorkDir() + (r.Below(2) ? L"\\fuzz.ani" : L"\\fuzz.cur");
         if (!NelTest::WriteBytes(path, MutateCursor(r)))
             return Finding("could not write a cursor file");
-        Msg reason = Msg::Clean;
-        IsCursorFileValid(path, reason);
+        CheckCursorFile(path);
     }
 }
 
