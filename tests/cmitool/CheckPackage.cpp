@@ -166,9 +166,10 @@ std::vector<CheckCase> BuildCheckCases()
         {"CursorDirectoryCutShort", L"", L"", kLineArrow,
          L"DN1_Arrow=arrow.cur: not a valid .cur or .ani file (too short)", 1, L"arrow.cur",
          std::string("\0\0\2\0\2\0", 6) + std::string(20, '\0')},
-        // The installer's reader drops a CR at the start of a value.
+        // The installer's reader drops a CR at the start of a value: it reads
+        // what the author meant, so only a warning.
         {"ValueReadDifferently", L"DN1_Help=", L"DN1_Help=\r", kLineHelp,
-         L"key \"DN1_Help\" is not what the installer reads from [DesignList]", 1},
+         L"warning: key \"DN1_Help\" is not what the installer reads from [DesignList]", 0},
         {"AconWithoutFrameList", L"", L"", kLineWait,
          L"DN1_Wait=busy.ani: not a valid .cur or .ani file (ACON without a frame list)", 1,
          L"busy.ani", AniWithoutFrameList()},

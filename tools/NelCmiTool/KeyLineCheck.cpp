@@ -137,8 +137,13 @@ void CheckKeyLines(const InfoText& text, const std::wstring& infoPath, Findings&
             expected.pop_back();
         bool found = info.GetStr(line.owner.c_str(), line.key.c_str(), value);
         std::wstring got = found && value.t() ? value.t() : L"";
+        // The reader drops carriage returns at a value's start; a value that
+        // differs only by them installs as its author wrote it: a warning.
+        std::wstring intended = expected;
+        intended.erase(0, intended.find_first_not_of(L'\r'));
         if (!found || got != expected)
-            Add(findings, line.number, Text(Msg::KeyNotSeen, line.key, line.owner), install);
+            Add(findings, line.number, Text(Msg::KeyNotSeen, line.key, line.owner),
+                install && (!found || got != intended));
     }
 }
 
