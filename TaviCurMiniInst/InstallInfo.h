@@ -1,5 +1,5 @@
 // Reading the install-info file (g_strInfoFile): values by their form,
-// the icon specs, the numbered keys, the file-version check and the
+// the icon fields, the numbered keys, the file-version check and the
 // required keys.
 #pragma once
 #include <windows.h>

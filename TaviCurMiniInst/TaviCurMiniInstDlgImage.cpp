@@ -1,4 +1,4 @@
-// Images named by icon specs: cursor files as cursors, anything else by
+// Images named by icon fields: cursor files as cursors, anything else by
 // the icon it holds.
 #include "TaviCurMiniInstDlg.h"
 #include <shellapi.h>

@@ -1,6 +1,6 @@
 // Fuzz targets of the install-info pipeline: the INI reader against the
 // file syntax, then what the installer reads from the file (file-format
-// version, required keys, texts and their macros, icon specs, the
+// version, required keys, texts and their macros, icon fields, the
 // [InstallFiles] list with its traversal names, the scheme strings, the
 // completion prompt, the saved-choice registry paths), each checked
 // against what the rules give for the same bytes.
@@ -211,22 +211,22 @@ void CheckTexts(const IniModel& m, Random& r)
 
 void CheckIcons(const IniModel& m)
 {
-    const wchar_t* const specs[][2] = {
+    const wchar_t* const entries[][2] = {
         {L"MainDlg", L"MesIcon"}, {L"MainDlg", L"CurIcon"}, {L"CurInfo", L"ProductIcon"}};
-    for (const auto& spec : specs) {
+    for (const auto& entry : entries) {
         CNelStrW path(L"unchanged");
         int index = -777;
-        const bool got = ReadIconSpec(spec[0], spec[1], path, index, g_strInfoFile.t());
+        const bool got = ReadIconSpec(entry[0], entry[1], path, index, g_strInfoFile.t());
         std::wstring value;
-        const bool given = m.Get(spec[0], spec[1], value) && !value.empty();
+        const bool given = m.Get(entry[0], entry[1], value) && !value.empty();
         if (got != given) {
-            Finding(std::string("icon spec ") + Show(std::wstring(spec[1])) + " read as " +
+            Finding(std::string("icon field ") + Show(std::wstring(entry[1])) + " read as " +
                     (got ? "given" : "missing"));
             continue;
         }
         if (!got) {
             if (W(path) != L"unchanged" || index != -777)
-                Finding("a missing icon spec changed its outputs");
+                Finding("a missing icon field changed its outputs");
             continue;
         }
         // Split at the last comma; the part after it, spaces trimmed, is the index.
@@ -235,7 +235,7 @@ void CheckIcons(const IniModel& m)
         const std::wstring indexText =
             comma == std::wstring::npos ? L"" : Trimmed(value.substr(comma + 1), L" ");
         if (W(path) != expectedPath)
-            Finding("icon spec " + Show(value) + " gave the path " + Show(W(path)));
+            Finding("icon field " + Show(value) + " gave the path " + Show(W(path)));
         // The index is StrToNum's, the CRT's _wtoi, which takes the digits
         // of other scripts too (full-width ones, as the system's does): only
         // an ASCII index text is compared.
@@ -244,7 +244,7 @@ void CheckIcons(const IniModel& m)
             ascii = ascii && c < 0x80;
         const int expectedIndex = DecimalValue(indexText);
         if (ascii && expectedIndex > -1000000 && expectedIndex < 1000000 && index != expectedIndex)
-            Finding("icon spec " + Show(value) + " gave the index " + std::to_string(index));
+            Finding("icon field " + Show(value) + " gave the index " + std::to_string(index));
     }
 }
 

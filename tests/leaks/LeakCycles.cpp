@@ -159,7 +159,7 @@ int wmain(int argc, wchar_t** argv)
     g_hInstance = GetModuleHandleW(nullptr);
     const std::wstring info = FindInfoFile();
     g_strInfoFile = info.c_str();
-    // Icon specs name files relative to the current folder: the set's own.
+    // Icon fields name files relative to the current folder: the set's own.
     SetCurrentDirectoryW(info.substr(0, info.rfind(L'\\')).c_str());
     g_hDlgFont = CreateDialogFont();
     LoadAppIcons(g_hIconSmall, g_hIconLarge);

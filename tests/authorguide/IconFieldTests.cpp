@@ -25,7 +25,7 @@ const IconCase kCases[] = {
     {L"pic.ico,", L"pic.ico", 0},
 };
 
-TEST(IconSpecs, SplitAtTheLastComma)
+TEST(IconFields, SplitAtTheLastComma)
 {
     NelTest::TempDir dir;
     const std::wstring path = dir / L"icons.nelcmi";
