@@ -37,6 +37,9 @@ private:
         int W;   // client width
         int g;   // check-box glyph size
         int m;   // margin: the product image's left edge
+        // Read from the install-info file once, for the width and the rows.
+        bool twoRows;       // [MainDlg] DN2CurName is there
+        bool hideAllUsers;  // the all-users check box is hidden
     };
 
     static INT_PTR CALLBACK DlgProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

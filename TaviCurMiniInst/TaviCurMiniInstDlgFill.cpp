@@ -70,7 +70,7 @@ int CTaviCurMiniInstDlg::LayoutDesignRows(const Layout& L, int T)
     Place(m_hWndName1, editLeft, top, 2 * L.BW, L.BH);
     const RECT row1 = ChildRect(m_hWndName1Label);
 
-    if (HasSecondRow()) {
+    if (L.twoRows) {
         const SIZE label2 = MeasureControl(m_hWndName2Label);
         const int top2 = row1.bottom + L.h;
         Place(m_hWndName2Label, row1.left, top2, label2.cx + 2, L.BH);
@@ -104,7 +104,7 @@ int CTaviCurMiniInstDlg::LayoutDesignRows(const Layout& L, int T)
 // Returns the check box's bottom, or 0 when it is hidden.
 int CTaviCurMiniInstDlg::LayoutAllUsers(const Layout& L, int rowsEnd)
 {
-    if (HidesAllUsers()) {
+    if (L.hideAllUsers) {
         ShowWindow(m_hWndAllUsers, SW_HIDE);
         NelSetCheck(m_hWndAllUsers, 0);
         return 0;

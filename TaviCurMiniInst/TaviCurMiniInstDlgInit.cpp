@@ -44,6 +44,8 @@ int CTaviCurMiniInstDlg::OnInit(HWND hwnd, LPARAM)
     LayoutMessage(L);
     FillTexts();
     LoadRowImages();
+    L.twoRows = HasSecondRow();
+    L.hideAllUsers = HidesAllUsers();
     L.W = std::max(L.W, RequiredWidth(L));
     const int sepTop = L.h + std::max(ChildRect(m_hWndMessage).bottom,
                                       ChildRect(m_imgProduct.GetHwnd()).bottom);
@@ -213,11 +215,11 @@ int CTaviCurMiniInstDlg::RequiredWidth(const Layout& L)
     const int folderRow = L.m + Width(ChildRect(m_imgFolder.GetHwnd())) + L.h +
                           MeasureControl(m_hWndFolderLabel).cx + 2 + L.m;
     int labels = MeasureControl(m_hWndName1Label).cx;
-    if (HasSecondRow())
+    if (L.twoRows)
         labels = std::max(labels, static_cast<int>(MeasureControl(m_hWndName2Label).cx));
     const int rows = 2 * L.m + Width(ChildRect(m_imgDesign.GetHwnd())) + 2 * L.h + labels + 2 +
                      2 * L.BW + 2 * L.m;
-    const int checkBox = HidesAllUsers() ? 0
+    const int checkBox = L.hideAllUsers ? 0
         : 2 * L.m + L.g + MeasureControl(m_hWndAllUsers).cx + L.U + L.m;
     const int cancelWidth = ButtonWidth(L, m_hWndCancel);
     const int buttons = L.m + OKSlotWidth(ButtonWidth(L, m_hWndOK), cancelWidth) + 2 * L.h +

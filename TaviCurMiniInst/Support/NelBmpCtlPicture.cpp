@@ -78,17 +78,14 @@ BOOL CNelBmpCtl::SetIcon(HICON icon)
 
 BOOL CNelBmpCtl::SetFileIcon(const wchar_t* path, BOOL smallIcon)
 {
-    int index = NelGetSysIconIndex(path);
-    if (index == -1)
-        return FALSE;
-    HIMAGELIST list;
-    {
-        CNelComScope com;
-        SHFILEINFOW info = {};
-        UINT flags = SHGFI_SYSICONINDEX | (smallIcon ? SHGFI_SMALLICON : 0);
-        list = reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(L"", 0, &info, sizeof(info), flags));
-    }
-    if (!list)
+    // One shell query gives both the icon's index and the system image
+    // list of the size asked for (the same list whatever the path): a
+    // second query on an empty path for the list alone, with COM set up
+    // and torn down again around it, cost more than the first one.
+    int index = -1;
+    HIMAGELIST list = reinterpret_cast<HIMAGELIST>(
+        NelQuerySysIcon(path, smallIcon ? SHGFI_SMALLICON : 0, index));
+    if (index == -1 || !list)
         return FALSE;
     m_hImageList = list;
     int cx, cy;

@@ -48,6 +48,11 @@ BOOL NelGetSpecialFolder(CNelStrW& out, int csidl);
 // folder, whose own icon is looked up.
 int NelGetSysIconIndex(const wchar_t* path);
 
+// The same query with more SHGFI_ flags (SHGFI_SMALLICON): its result, which
+// with SHGFI_SYSICONINDEX is the system image list of that size (0 on
+// failure), and the icon's index in it (-1 on failure).
+DWORD_PTR NelQuerySysIcon(const wchar_t* path, UINT extraFlags, int& index);
+
 // The folder-selection dialog. path (at least 261 characters) gives the
 // folder selected at the start and receives the chosen one; an empty path
 // becomes a single space, which selects nothing. tmpl (may be NULL) gives
