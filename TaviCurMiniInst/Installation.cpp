@@ -100,6 +100,20 @@ bool IsInvalidInstallFileName(const CNelStrW& name)
     return false;
 }
 
+ULONGLONG FileBytes(const CNelStrW& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.t(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return 0;
+    return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+ULONGLONG ListedFileBytes(const CNelStrW& folder, const CNelStrW& name)
+{
+    return IsInvalidInstallFileName(name) ? 0 : FileBytes(folder + name);
+}
+
 bool ReadInstallFile(int n, CNelStrW& name)
 {
     return ReadInfoStr(L"InstallFiles", FileKey(n).t(), name);
@@ -137,11 +151,13 @@ bool ReplaceFileCopy(const CNelStrW& source, const CNelStrW& destination)
 }
 
 bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder,
-                      bool* accessDenied)
+                      bool* accessDenied, ULONGLONG* listedBytes)
 {
     bool allCopied = true;
     if (accessDenied)
         *accessDenied = false;
+    if (listedBytes)
+        *listedBytes = 0;
     CNelStrW name;
     for (int n = 0; ReadInstallFile(n, name); ++n) {
         CNelStrW source = sourceFolder + name;
@@ -155,6 +171,8 @@ bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolde
                 *accessDenied = true;
             allCopied = false;
         }
+        if (listedBytes)
+            *listedBytes += ListedFileBytes(installFolder, name);
     }
     return allCopied;
 }
@@ -314,10 +332,18 @@ void SavedChoicePaths(bool useDesign2, bool locationVisible, CNelStrW paths[kSav
             paths[i] = L"";
 }
 
-void SaveInstallChoices(const InstallChoices& choices)
+void ReadSavedChoicePaths(bool useDesign2, bool locationVisible,
+                          CNelStrW paths[kSavedChoiceCount])
 {
-    CNelStrW paths[kSavedChoiceCount];
-    SavedChoicePaths(choices.useDesign2, choices.locationVisible, paths);
+    if (InfoValueIs(L"MainDlg", L"SaveInstallData", L"Yes"))
+        SavedChoicePaths(useDesign2, locationVisible, paths);
+    else
+        for (int i = 0; i < kSavedChoiceCount; ++i)
+            paths[i] = L"";
+}
+
+void SaveInstallChoices(const InstallChoices& choices, const CNelStrW paths[kSavedChoiceCount])
+{
     const CNelStrW* strings[3] = {&choices.folder, &choices.name1, &choices.name2};
     for (int i = 0; i < 3; ++i)
         if (!paths[i].IsEmpty())
