@@ -61,18 +61,12 @@ enum Slot {
     kRegSetValueEx, kRegDeleteValue, kRegDeleteKey, kRegQueryValueEx, kRegEnumValue, kRegEnumKeyEx,
     kLoadLibrary, kFreeLibrary, kGetProcAddress, kSlotCount
 };
-std::vector<ImportPatch*> g_patches;
-
-template <class F>
-F Pass(Slot slot)
-{
-    return Original<F>(g_patches[slot]);
-}
+const ImportPatches* g_patches;
 
 DWORD WINAPI HookGetModuleFileNameW(HMODULE module, LPWSTR buffer, DWORD size)
 {
     if (module || size == 0)
-        return Pass<decltype(&GetModuleFileNameW)>(kGetModuleFileName)(module, buffer, size);
+        return g_patches->Original<decltype(&GetModuleFileNameW)>(kGetModuleFileName)(module, buffer, size);
     // As the system does: a name that does not fit is cut, and the whole
     // buffer size is returned.
     const DWORD length = static_cast<DWORD>(g_program.size());
@@ -89,20 +83,20 @@ BOOL WINAPI HookCopyFileW(LPCWSTR from, LPCWSTR to, BOOL failIfExists)
 {
     CTimed timed(kCopy);
     CountCall(kCopy);
-    return Pass<decltype(&CopyFileW)>(kCopyFile)(from, to, failIfExists);
+    return g_patches->Original<decltype(&CopyFileW)>(kCopyFile)(from, to, failIfExists);
 }
 
 BOOL WINAPI HookSetFileAttributesW(LPCWSTR path, DWORD attributes)
 {
     CTimed timed(kCopy);
-    return Pass<decltype(&SetFileAttributesW)>(kSetFileAttributes)(path, attributes);
+    return g_patches->Original<decltype(&SetFileAttributesW)>(kSetFileAttributes)(path, attributes);
 }
 
 LSTATUS WINAPI HookRegOpenKeyExW(HKEY root, LPCWSTR sub, DWORD options, REGSAM sam, PHKEY key)
 {
     CTimed timed(kKeyOpen);
     CountCall(kKeyOpen);
-    return Pass<decltype(&RegOpenKeyExW)>(kRegOpenKeyEx)(root, sub, options, sam, key);
+    return g_patches->Original<decltype(&RegOpenKeyExW)>(kRegOpenKeyEx)(root, sub, options, sam, key);
 }
 
 LSTATUS WINAPI HookRegCreateKeyExW(HKEY root, LPCWSTR sub, DWORD reserved, LPWSTR cls, DWORD options,
@@ -111,14 +105,14 @@ LSTATUS WINAPI HookRegCreateKeyExW(HKEY root, LPCWSTR sub, DWORD reserved, LPWST
 {
     CTimed timed(kKeyOpen);
     CountCall(kKeyOpen);
-    return Pass<decltype(&RegCreateKeyExW)>(kRegCreateKeyEx)(root, sub, reserved, cls, options, sam,
+    return g_patches->Original<decltype(&RegCreateKeyExW)>(kRegCreateKeyEx)(root, sub, reserved, cls, options, sam,
                                                              sa, key, disposition);
 }
 
 LSTATUS WINAPI HookRegCloseKey(HKEY key)
 {
     CTimed timed(kKeyOpen);
-    return Pass<decltype(&RegCloseKey)>(kRegCloseKey)(key);
+    return g_patches->Original<decltype(&RegCloseKey)>(kRegCloseKey)(key);
 }
 
 LSTATUS WINAPI HookRegSetValueExW(HKEY key, LPCWSTR name, DWORD reserved, DWORD type,
@@ -126,21 +120,21 @@ LSTATUS WINAPI HookRegSetValueExW(HKEY key, LPCWSTR name, DWORD reserved, DWORD 
 {
     CTimed timed(kValueWrite);
     CountCall(kValueWrite);
-    return Pass<decltype(&RegSetValueExW)>(kRegSetValueEx)(key, name, reserved, type, data, size);
+    return g_patches->Original<decltype(&RegSetValueExW)>(kRegSetValueEx)(key, name, reserved, type, data, size);
 }
 
 LSTATUS WINAPI HookRegDeleteValueW(HKEY key, LPCWSTR name)
 {
     CTimed timed(kValueWrite);
     CountCall(kValueWrite);
-    return Pass<decltype(&RegDeleteValueW)>(kRegDeleteValue)(key, name);
+    return g_patches->Original<decltype(&RegDeleteValueW)>(kRegDeleteValue)(key, name);
 }
 
 LSTATUS WINAPI HookRegDeleteKeyW(HKEY key, LPCWSTR sub)
 {
     CTimed timed(kValueWrite);
     CountCall(kValueWrite);
-    return Pass<decltype(&RegDeleteKeyW)>(kRegDeleteKey)(key, sub);
+    return g_patches->Original<decltype(&RegDeleteKeyW)>(kRegDeleteKey)(key, sub);
 }
 
 LSTATUS WINAPI HookRegQueryValueExW(HKEY key, LPCWSTR name, LPDWORD reserved, LPDWORD type,
@@ -148,7 +142,7 @@ LSTATUS WINAPI HookRegQueryValueExW(HKEY key, LPCWSTR name, LPDWORD reserved, LP
 {
     CTimed timed(kValueRead);
     CountCall(kValueRead);
-    return Pass<decltype(&RegQueryValueExW)>(kRegQueryValueEx)(key, name, reserved, type, data, size);
+    return g_patches->Original<decltype(&RegQueryValueExW)>(kRegQueryValueEx)(key, name, reserved, type, data, size);
 }
 
 LSTATUS WINAPI HookRegEnumValueW(HKEY key, DWORD index, LPWSTR name, LPDWORD nameLength,
@@ -156,7 +150,7 @@ LSTATUS WINAPI HookRegEnumValueW(HKEY key, DWORD index, LPWSTR name, LPDWORD nam
 {
     CTimed timed(kValueRead);
     CountCall(kValueRead);
-    return Pass<decltype(&RegEnumValueW)>(kRegEnumValue)(key, index, name, nameLength, reserved, type,
+    return g_patches->Original<decltype(&RegEnumValueW)>(kRegEnumValue)(key, index, name, nameLength, reserved, type,
                                                          data, size);
 }
 
@@ -165,7 +159,7 @@ LSTATUS WINAPI HookRegEnumKeyExW(HKEY key, DWORD index, LPWSTR name, LPDWORD nam
 {
     CTimed timed(kValueRead);
     CountCall(kValueRead);
-    return Pass<decltype(&RegEnumKeyExW)>(kRegEnumKeyEx)(key, index, name, nameLength, reserved, cls,
+    return g_patches->Original<decltype(&RegEnumKeyExW)>(kRegEnumKeyEx)(key, index, name, nameLength, reserved, cls,
                                                          clsLength, time);
 }
 
@@ -176,7 +170,7 @@ HMODULE WINAPI HookLoadLibraryW(LPCWSTR name)
 {
     const bool library = name && lstrcmpiW(name, L"NelWnd.dll") == 0;
     CTimed timed(kLibrary, library);
-    HMODULE h = Pass<decltype(&LoadLibraryW)>(kLoadLibrary)(name);
+    HMODULE h = g_patches->Original<decltype(&LoadLibraryW)>(kLoadLibrary)(name);
     if (library)
         g_library = h;
     return h;
@@ -188,7 +182,7 @@ BOOL WINAPI HookFreeLibrary(HMODULE h)
     CTimed timed(kLibrary, library);
     if (library)
         g_library = nullptr;
-    return Pass<decltype(&FreeLibrary)>(kFreeLibrary)(h);
+    return g_patches->Original<decltype(&FreeLibrary)>(kFreeLibrary)(h);
 }
 
 // The box: the question is answered Yes, anything else OK (and fails the
@@ -228,7 +222,7 @@ int WINAPI TimedNelMsgBoxW(const wchar_t* text, const wchar_t* caption, UINT typ
 
 FARPROC WINAPI HookGetProcAddress(HMODULE module, LPCSTR name)
 {
-    FARPROC proc = Pass<decltype(&GetProcAddress)>(kGetProcAddress)(module, name);
+    FARPROC proc = g_patches->Original<decltype(&GetProcAddress)>(kGetProcAddress)(module, name);
     if (proc && HIWORD(reinterpret_cast<ULONG_PTR>(name)) && lstrcmpA(name, "NelMsgBoxW") == 0) {
         g_realBox = reinterpret_cast<NelMsgBoxWProc>(reinterpret_cast<void*>(proc));
         return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&TimedNelMsgBoxW));
@@ -422,9 +416,9 @@ int wmain(int argc, wchar_t** argv)
         g_leftFiles.push_back(copy);
 
     HMODULE self = GetModuleHandleW(nullptr);
-    g_patches = PatchImports(self, kPatchTable, kSlotCount);
-    if (!WatchInfoFileReading(self, InfoFile, kInfo) || !g_patches[kGetModuleFileName]->Active() ||
-        !g_patches[kGetProcAddress]->Active())
+    g_patches = new ImportPatches(self, kPatchTable, kSlotCount);
+    if (!WatchInfoFileReading(self, InfoFile, kInfo) || !g_patches->Active(kGetModuleFileName) ||
+        !g_patches->Active(kGetProcAddress))
         return Fail(L"cannot replace the file, module path and library imports");
     HHOOK returned = SetWindowsHookExW(WH_CALLWNDPROCRET, ReturnedHook, nullptr, GetCurrentThreadId());
 

@@ -58,19 +58,17 @@ CTimed::~CTimed()
         g_figures.time[g_stage][m_kind] += NowMs() - m_start;
 }
 
-std::vector<ImportPatch*> PatchImports(HMODULE module, const PatchEntry* table, int count)
+ImportPatches::ImportPatches(HMODULE module, const PatchEntry* table, int count)
 {
-    std::vector<ImportPatch*> patches;
     for (int i = 0; i < count; ++i)
-        patches.push_back(new ImportPatch(module, table[i].dll, table[i].name, table[i].hook));
-    return patches;
+        m_patches.push_back(new ImportPatch(module, table[i].dll, table[i].name, table[i].hook));
 }
 
 namespace {
 
 // The install-info file's reading.
 enum InfoSlot { kCreateFile, kGetFileSize, kReadFile, kCloseHandle, kFindFirstFile, kFindClose };
-std::vector<ImportPatch*> g_infoPatches;
+const ImportPatches* g_infoPatches;
 const wchar_t* (*g_infoFile)();
 int g_infoKind;
 HANDLE g_infoHandle = INVALID_HANDLE_VALUE;  // the install-info file while it is open
@@ -96,7 +94,7 @@ HANDLE WINAPI HookCreateFileW(LPCWSTR path, DWORD access, DWORD share, LPSECURIT
 {
     const bool info = IsInfoFile(path);
     CTimed timed(g_infoKind, info);
-    HANDLE h = Original<decltype(&CreateFileW)>(g_infoPatches[kCreateFile])(
+    HANDLE h = g_infoPatches->Original<decltype(&CreateFileW)>(kCreateFile)(
         path, access, share, sa, disposition, flags, templ);
     if (info) {
         CountCall(g_infoKind);
@@ -108,26 +106,26 @@ HANDLE WINAPI HookCreateFileW(LPCWSTR path, DWORD access, DWORD share, LPSECURIT
 DWORD WINAPI HookGetFileSize(HANDLE h, LPDWORD high)
 {
     CTimed timed(g_infoKind, h == g_infoHandle);
-    return Original<decltype(&GetFileSize)>(g_infoPatches[kGetFileSize])(h, high);
+    return g_infoPatches->Original<decltype(&GetFileSize)>(kGetFileSize)(h, high);
 }
 
 BOOL WINAPI HookReadFile(HANDLE h, LPVOID buffer, DWORD size, LPDWORD read, LPOVERLAPPED overlapped)
 {
     CTimed timed(g_infoKind, h == g_infoHandle);
-    return Original<decltype(&ReadFile)>(g_infoPatches[kReadFile])(h, buffer, size, read, overlapped);
+    return g_infoPatches->Original<decltype(&ReadFile)>(kReadFile)(h, buffer, size, read, overlapped);
 }
 
 BOOL WINAPI HookCloseHandle(HANDLE h)
 {
     CTimed timed(g_infoKind, Forget(g_infoHandle, h));
-    return Original<decltype(&CloseHandle)>(g_infoPatches[kCloseHandle])(h);
+    return g_infoPatches->Original<decltype(&CloseHandle)>(kCloseHandle)(h);
 }
 
 HANDLE WINAPI HookFindFirstFileW(LPCWSTR path, LPWIN32_FIND_DATAW data)
 {
     const bool info = IsInfoFile(path);
     CTimed timed(g_infoKind, info);
-    HANDLE h = Original<decltype(&FindFirstFileW)>(g_infoPatches[kFindFirstFile])(path, data);
+    HANDLE h = g_infoPatches->Original<decltype(&FindFirstFileW)>(kFindFirstFile)(path, data);
     if (info)
         g_infoFind = h;
     return h;
@@ -136,7 +134,7 @@ HANDLE WINAPI HookFindFirstFileW(LPCWSTR path, LPWIN32_FIND_DATAW data)
 BOOL WINAPI HookFindClose(HANDLE h)
 {
     CTimed timed(g_infoKind, Forget(g_infoFind, h));
-    return Original<decltype(&FindClose)>(g_infoPatches[kFindClose])(h);
+    return g_infoPatches->Original<decltype(&FindClose)>(kFindClose)(h);
 }
 
 const PatchEntry kInfoPatches[] = {
@@ -154,8 +152,8 @@ bool WatchInfoFileReading(HMODULE module, const wchar_t* (*infoFile)(), int kind
 {
     g_infoFile = infoFile;
     g_infoKind = kind;
-    g_infoPatches = PatchImports(module, kInfoPatches, sizeof kInfoPatches / sizeof kInfoPatches[0]);
-    return g_infoPatches[kCreateFile]->Active();
+    g_infoPatches = new ImportPatches(module, kInfoPatches, sizeof kInfoPatches / sizeof kInfoPatches[0]);
+    return g_infoPatches->Active(kCreateFile);
 }
 
 namespace {

@@ -52,16 +52,23 @@ struct PatchEntry {
     void* hook;
 };
 
-// Replaces the listed imports of module for the rest of the program; an
+// The listed imports of module replaced for the rest of the program; an
 // import the module does not have stays inactive (its hook is never
-// called). The patches, in the table's order.
-std::vector<ImportPatch*> PatchImports(HMODULE module, const PatchEntry* table, int count);
+// called). Slots are the table's indexes.
+class ImportPatches {
+public:
+    ImportPatches(HMODULE module, const PatchEntry* table, int count);
+    bool Active(int slot) const { return m_patches[slot]->Active(); }
+    // The replaced function (call it to pass a call on).
+    template <class F>
+    F Original(int slot) const
+    {
+        return reinterpret_cast<F>(m_patches[slot]->Original());
+    }
 
-template <class F>
-F Original(const ImportPatch* patch)
-{
-    return reinterpret_cast<F>(patch->Original());
-}
+private:
+    std::vector<ImportPatch*> m_patches;
+};
 
 // Times the reading of the install-info file named by infoFile (find,
 // open, size, read, close) as kind, counting each open as one lookup.

@@ -49,17 +49,11 @@ enum Slot {
     kCreateMutex, kLoadImage, kLoadBitmap, kExtractIconEx, kLoadCursorFromFile, kSHGetFileInfo,
     kDrawText, kGetTextExtentPoint32, kCreateIC, kSlotCount
 };
-std::vector<ImportPatch*> g_patches;
-
-template <class F>
-F Pass(Slot slot)
-{
-    return Original<F>(g_patches[slot]);
-}
+const ImportPatches* g_patches;
 
 HANDLE WINAPI HookCreateMutexW(LPSECURITY_ATTRIBUTES sa, BOOL owner, LPCWSTR name)
 {
-    HANDLE h = Pass<decltype(&CreateMutexW)>(kCreateMutex)(sa, owner, name);
+    HANDLE h = g_patches->Original<decltype(&CreateMutexW)>(kCreateMutex)(sa, owner, name);
     if (h)
         g_mutexes.push_back(h);
     return h;
@@ -68,49 +62,49 @@ HANDLE WINAPI HookCreateMutexW(LPSECURITY_ATTRIBUTES sa, BOOL owner, LPCWSTR nam
 HANDLE WINAPI HookLoadImageW(HINSTANCE inst, LPCWSTR name, UINT type, int cx, int cy, UINT flags)
 {
     CTimed timed(kImages);
-    return Pass<decltype(&LoadImageW)>(kLoadImage)(inst, name, type, cx, cy, flags);
+    return g_patches->Original<decltype(&LoadImageW)>(kLoadImage)(inst, name, type, cx, cy, flags);
 }
 
 HBITMAP WINAPI HookLoadBitmapW(HINSTANCE inst, LPCWSTR name)
 {
     CTimed timed(kImages);
-    return Pass<decltype(&LoadBitmapW)>(kLoadBitmap)(inst, name);
+    return g_patches->Original<decltype(&LoadBitmapW)>(kLoadBitmap)(inst, name);
 }
 
 UINT WINAPI HookExtractIconExW(LPCWSTR file, int index, HICON* large, HICON* small, UINT count)
 {
     CTimed timed(kImages);
-    return Pass<decltype(&ExtractIconExW)>(kExtractIconEx)(file, index, large, small, count);
+    return g_patches->Original<decltype(&ExtractIconExW)>(kExtractIconEx)(file, index, large, small, count);
 }
 
 HCURSOR WINAPI HookLoadCursorFromFileW(LPCWSTR file)
 {
     CTimed timed(kImages);
-    return Pass<decltype(&LoadCursorFromFileW)>(kLoadCursorFromFile)(file);
+    return g_patches->Original<decltype(&LoadCursorFromFileW)>(kLoadCursorFromFile)(file);
 }
 
 DWORD_PTR WINAPI HookSHGetFileInfoW(LPCWSTR path, DWORD attributes, SHFILEINFOW* info, UINT size, UINT flags)
 {
     CTimed timed(kImages);
-    return Pass<decltype(&SHGetFileInfoW)>(kSHGetFileInfo)(path, attributes, info, size, flags);
+    return g_patches->Original<decltype(&SHGetFileInfoW)>(kSHGetFileInfo)(path, attributes, info, size, flags);
 }
 
 int WINAPI HookDrawTextW(HDC dc, LPCWSTR text, int len, LPRECT rect, UINT format)
 {
     CTimed timed(kMeasure, (format & DT_CALCRECT) != 0);
-    return Pass<decltype(&DrawTextW)>(kDrawText)(dc, text, len, rect, format);
+    return g_patches->Original<decltype(&DrawTextW)>(kDrawText)(dc, text, len, rect, format);
 }
 
 BOOL WINAPI HookGetTextExtentPoint32W(HDC dc, LPCWSTR text, int len, LPSIZE size)
 {
     CTimed timed(kMeasure);
-    return Pass<decltype(&GetTextExtentPoint32W)>(kGetTextExtentPoint32)(dc, text, len, size);
+    return g_patches->Original<decltype(&GetTextExtentPoint32W)>(kGetTextExtentPoint32)(dc, text, len, size);
 }
 
 HDC WINAPI HookCreateICW(LPCWSTR driver, LPCWSTR device, LPCWSTR port, const DEVMODEW* mode)
 {
     CTimed timed(kMeasure);
-    return Pass<decltype(&CreateICW)>(kCreateIC)(driver, device, port, mode);
+    return g_patches->Original<decltype(&CreateICW)>(kCreateIC)(driver, device, port, mode);
 }
 
 const PatchEntry kPatchTable[kSlotCount] = {
@@ -243,8 +237,8 @@ int wmain(int argc, wchar_t** argv)
     }
     g_hInstance = GetModuleHandleW(nullptr);
     HMODULE self = GetModuleHandleW(nullptr);
-    g_patches = PatchImports(self, kPatchTable, kSlotCount);
-    if (!WatchInfoFileReading(self, InfoFile, kInfo) || !g_patches[kCreateMutex]->Active()) {
+    g_patches = new ImportPatches(self, kPatchTable, kSlotCount);
+    if (!WatchInfoFileReading(self, InfoFile, kInfo) || !g_patches->Active(kCreateMutex)) {
         std::puts("StartupStages: FAILED: cannot replace the file and mutex imports");
         return 1;
     }
