@@ -64,11 +64,10 @@ bool FolderCreationDenied(const CNelStrW& folder);
 void BuildSchemeString(const wchar_t* number, const wchar_t* installFolder, CNelStrW& out,
                        const wchar_t* infoFile);
 
-// Sets one role value under the current user's cursor key to the design's
-// file (install folder + name) or to an empty string when it has none.
-bool WriteCursorRoleValue(const wchar_t* keyTemplate, const wchar_t* number,
-                          const wchar_t* valueName, const wchar_t* installFolder, DWORD type,
-                          const wchar_t* infoFile);
+// Sets one role value of the current user's cursor key (open for
+// writing) to the design's file, install folder + name as ReadDesignFile
+// gives it, or to an empty string when it has none.
+bool WriteCursorRoleValue(HKEY cursors, const wchar_t* valueName, const CNelStrW& file, DWORD type);
 
 // Writes the scheme value named name under the key keyPath (a registry
 // path string); the name is a value name as it stands, backslashes and all.

@@ -133,9 +133,11 @@ CNelStrW UninstallRecordKey(bool machine)
 
 bool WriteUninstallRecord(const UninstallRecord& record, bool machine)
 {
-    DeleteUninstallRecord(machine);  // values of an earlier installation must not linger
+    UninstallRecord earlier;
+    earlier.key = UninstallRecordKey(machine);
+    DeleteUninstallRecord(earlier);  // values of an earlier installation must not linger
     CNelStrW subKey;
-    HKEY root = ParseKeyPath(UninstallRecordKey(machine), subKey);
+    HKEY root = ParseKeyPath(earlier.key, subKey);
     HKEY key = nullptr;
     if (!root || RegCreateKeyExW(root, subKey.t(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
                                  nullptr, &key, nullptr) != ERROR_SUCCESS)
