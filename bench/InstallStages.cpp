@@ -305,28 +305,37 @@ private:
     std::vector<std::unique_ptr<NelTest::RegValuesGuard>> m_guards;
 };
 
-// The install folder and those of its parents that do not exist yet,
-// removed again (with the files an installation puts there) when it ends.
+bool Exists(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The files an installation puts into the install folder that are not
+// there yet, and the folder and those of its parents that do not exist
+// yet, removed again when it ends.
 class FolderGuard {
 public:
     FolderGuard(const std::wstring& folder, const std::vector<std::wstring>& names)
-        : m_folder(folder), m_names(names)
     {
-        for (std::wstring dir = folder;
-             dir.size() > 3 && GetFileAttributesW(dir.c_str()) == INVALID_FILE_ATTRIBUTES;
+        for (const std::wstring& name : names)
+            if (!Exists(folder + L"\\" + name))
+                m_added.push_back(folder + L"\\" + name);
+        for (std::wstring dir = folder; dir.size() > 3 && !Exists(dir);
              dir = dir.substr(0, dir.rfind(L'\\')))
             m_created.push_back(dir);
     }
     ~FolderGuard()
     {
-        RemoveInstalledFiles(m_folder, m_names);
+        for (const std::wstring& file : m_added) {
+            SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(file.c_str());
+        }
         for (const std::wstring& dir : m_created)
             RemoveDirectoryW(dir.c_str());
     }
 
 private:
-    std::wstring m_folder;
-    std::vector<std::wstring> m_names;
+    std::vector<std::wstring> m_added;
     std::vector<std::wstring> m_created;
 };
 
@@ -340,6 +349,10 @@ const UINT_PTR kOkTimer = 0x4F4B;
 
 void CALLBACK PressOk(HWND dialog, UINT, UINT_PTR id, DWORD)
 {
+    // The modal loop shows the dialog only when no message waits; until
+    // then its controls count as hidden (the all-users box among them).
+    if (!IsWindowVisible(dialog))
+        return;
     KillTimer(dialog, id);
     wchar_t folder[MAX_PATH] = {};
     GetDlgItemTextW(dialog, IDC_INSTALL_FOLDER, folder, MAX_PATH);
