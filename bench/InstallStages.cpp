@@ -223,7 +223,7 @@ int WINAPI TimedNelMsgBoxW(const wchar_t* text, const wchar_t* caption, UINT typ
 FARPROC WINAPI HookGetProcAddress(HMODULE module, LPCSTR name)
 {
     FARPROC proc = g_patches->Original<decltype(&GetProcAddress)>(kGetProcAddress)(module, name);
-    if (proc && HIWORD(reinterpret_cast<ULONG_PTR>(name)) && lstrcmpA(name, "NelMsgBoxW") == 0) {
+    if (proc && reinterpret_cast<ULONG_PTR>(name) > 0xFFFF && lstrcmpA(name, "NelMsgBoxW") == 0) {
         g_realBox = reinterpret_cast<NelMsgBoxWProc>(reinterpret_cast<void*>(proc));
         return reinterpret_cast<FARPROC>(reinterpret_cast<void*>(&TimedNelMsgBoxW));
     }
