@@ -76,7 +76,8 @@ int RunElevatedInstall(const ElevatedRequest& request)
     if (source.GetAt(source.GetLength() - 1) != L'\\')
         source += L"\\";
     CNelStrW folder = request.folder + L"\\";
-    if (!CopyInstallFiles(source, folder, nullptr))
+    ULONGLONG listedBytes = 0;
+    if (!CopyInstallFiles(source, folder, nullptr, &listedBytes))
         return kElevatedCopyFailed;
     if (request.allUsers == 1 &&
         WriteDesignSchemes(true, folder, request.name1,
@@ -86,10 +87,13 @@ int RunElevatedInstall(const ElevatedRequest& request)
     // the machine's record. The first process checks both and warns; the
     // installation itself is done either way.
     if (IsUninstallUsed() && PlaceUninstallCopies(request.folder) &&
-        UninstallRecordInMachine(request.allUsers))
+        UninstallRecordInMachine(request.allUsers)) {
+        CNelStrW savedChoices[kSavedChoiceCount];
+        ReadSavedChoicePaths(!request.name2.IsEmpty(), true, savedChoices);
         WriteUninstallRecord(MakeUninstallRecord(request.folder, request.allUsers, request.name1,
-                                                 request.name2, true),
+                                                 request.name2, savedChoices, listedBytes),
                              true);
+    }
     return kElevatedDone;
 }
 

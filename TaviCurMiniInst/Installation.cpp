@@ -37,14 +37,22 @@ FileListProblem Problem(UINT id, int n, const CNelStrW& name, const CNelStrW* so
 }
 
 // Creates the subfolders a name such as sub\arrow.cur needs in the
-// install folder (the copy cannot create them itself).
-void CreateParentFolders(const CNelStrW& destination)
+// install folder (the copy cannot create them itself). present: the last
+// folder found or made here, not looked at again for the next file in it.
+void CreateParentFolders(const CNelStrW& destination, CNelStrW& present)
 {
     int slash = destination.RFind(L'\\');
     if (slash > 0) {
         CNelStrW parent = destination.Left(slash);
-        if (!NelIsDirectory(parent.t()))
+        if (!present.IsEmpty() && parent.Compare(present.t()) == 0)
+            return;
+        bool found = NelIsDirectory(parent.t()) != FALSE;
+        if (!found) {
             NelCreateDirTree(parent.t());
+            found = NelIsDirectory(parent.t()) != FALSE;
+        }
+        if (found)
+            present = parent;
     }
 }
 
@@ -100,6 +108,20 @@ bool IsInvalidInstallFileName(const CNelStrW& name)
     return false;
 }
 
+ULONGLONG FileBytes(const CNelStrW& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.t(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return 0;
+    return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+ULONGLONG ListedFileBytes(const CNelStrW& folder, const CNelStrW& name)
+{
+    return IsInvalidInstallFileName(name) ? 0 : FileBytes(folder + name);
+}
+
 bool ReadInstallFile(int n, CNelStrW& name)
 {
     return ReadInfoStr(L"InstallFiles", FileKey(n).t(), name);
@@ -137,16 +159,18 @@ bool ReplaceFileCopy(const CNelStrW& source, const CNelStrW& destination)
 }
 
 bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder,
-                      bool* accessDenied)
+                      bool* accessDenied, ULONGLONG* listedBytes)
 {
     bool allCopied = true;
     if (accessDenied)
         *accessDenied = false;
-    CNelStrW name;
+    if (listedBytes)
+        *listedBytes = 0;
+    CNelStrW name, present;
     for (int n = 0; ReadInstallFile(n, name); ++n) {
         CNelStrW source = sourceFolder + name;
         CNelStrW destination = installFolder + name;
-        CreateParentFolders(destination);
+        CreateParentFolders(destination, present);
         if (!ReplaceFileCopy(source, destination)) {
             // A folder in the file's place is refused the same way, but no
             // permission would help there.
@@ -155,22 +179,25 @@ bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolde
                 *accessDenied = true;
             allCopied = false;
         }
+        if (listedBytes)
+            *listedBytes += ListedFileBytes(installFolder, name);
     }
     return allCopied;
 }
 
 namespace {
 
-// Whether design number names a Pin or a Person file.
-bool DesignNamesExtraRoles(const wchar_t* number, const wchar_t* infoFile)
+// Opens (or makes) the key a registry path string names, for writing.
+// The registry's result.
+LONG CreateKeyForWriting(const CNelStrW& keyPath, HKEY& key)
 {
-    for (int i = kClassicRoleCount; i < kCursorRoleCount; ++i) {
-        CNelStrW file;
-        ReadDesignFile(kCursorRoles[i].keyTemplate, number, L"", file, infoFile);
-        if (!file.IsEmpty())
-            return true;
-    }
-    return false;
+    // The path ends in a backslash so that the parse gives the key alone.
+    CNelStrW subKey, unused;
+    HKEY root = NelRegParsePath((keyPath + L"\\").t(), subKey, unused);
+    if (!root)
+        return ERROR_INVALID_PARAMETER;
+    return RegCreateKeyExW(root, subKey.t(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                           &key, nullptr);
 }
 
 bool UserCursorValueExists(const wchar_t* valueName)
@@ -212,30 +239,17 @@ void BuildSchemeString(const wchar_t* number, const wchar_t* installFolder, CNel
     out = joined;
 }
 
-bool WriteCursorRoleValue(const wchar_t* keyTemplate, const wchar_t* number,
-                          const wchar_t* valueName, const wchar_t* installFolder, DWORD type,
-                          const wchar_t* infoFile)
+bool WriteCursorRoleValue(HKEY cursors, const wchar_t* valueName, const CNelStrW& file, DWORD type)
 {
-    CNelStrW path(kUserCursorsKey);
-    path += L"\\";
-    path += valueName;
-    CNelStrW file;
-    ReadDesignFile(keyTemplate, number, installFolder, file, infoFile);
-    return NelRegWrite(path.t(), file.t() ? file.t() : L"", type, KEY_WRITE) != FALSE;
+    return NelRegSetValue(cursors, valueName, file.t() ? file.t() : L"", type) == ERROR_SUCCESS;
 }
 
 LONG WriteSchemeValue(const CNelStrW& keyPath, const CNelStrW& name, const CNelStrW& scheme,
                       DWORD type)
 {
-    // The path ends in a backslash so that the parse gives the key alone;
-    // the scheme's name is then used as the value name exactly as typed.
-    CNelStrW subKey, unused;
-    HKEY root = NelRegParsePath((keyPath + L"\\").t(), subKey, unused);
-    if (!root)
-        return ERROR_INVALID_PARAMETER;
+    // The scheme's name is used as the value name exactly as typed.
     HKEY key = nullptr;
-    LONG result =
-        RegCreateKeyExW(root, subKey.t(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+    LONG result = CreateKeyForWriting(keyPath, key);
     if (result != ERROR_SUCCESS)
         return result;
     result = NelRegSetValue(key, name.t(), scheme.t(), type);
@@ -314,10 +328,18 @@ void SavedChoicePaths(bool useDesign2, bool locationVisible, CNelStrW paths[kSav
             paths[i] = L"";
 }
 
-void SaveInstallChoices(const InstallChoices& choices)
+void ReadSavedChoicePaths(bool useDesign2, bool locationVisible,
+                          CNelStrW paths[kSavedChoiceCount])
 {
-    CNelStrW paths[kSavedChoiceCount];
-    SavedChoicePaths(choices.useDesign2, choices.locationVisible, paths);
+    if (InfoValueIs(L"MainDlg", L"SaveInstallData", L"Yes"))
+        SavedChoicePaths(useDesign2, locationVisible, paths);
+    else
+        for (int i = 0; i < kSavedChoiceCount; ++i)
+            paths[i] = L"";
+}
+
+void SaveInstallChoices(const InstallChoices& choices, const CNelStrW paths[kSavedChoiceCount])
+{
     const CNelStrW* strings[3] = {&choices.folder, &choices.name1, &choices.name2};
     for (int i = 0; i < 3; ++i)
         if (!paths[i].IsEmpty())
@@ -331,25 +353,34 @@ void SaveInstallChoices(const InstallChoices& choices)
 void ApplyDesign(const wchar_t* number, const CNelStrW& name, const CNelStrW& installFolder,
                  bool writeSchemeSource, int allUsers)
 {
-    // Pin and Person are written for a design that names either, and
-    // emptied where an earlier set left them, so that no other set's
-    // pointer stays; a system that never had them gets nothing new.
-    const bool extras = DesignNamesExtraRoles(number, g_strInfoFile.t());
+    // Each role's file is read once: it is what is written, and Pin and
+    // Person are written for a design that names either, and emptied where
+    // an earlier set left them, so that no other set's pointer stays; a
+    // system that never had them gets nothing new.
+    CNelStrW files[kCursorRoleCount];
+    bool extras = false;
     for (int i = 0; i < kCursorRoleCount; ++i) {
-        if (i >= kClassicRoleCount && !extras && !UserCursorValueExists(kCursorRoles[i].valueName))
-            continue;
-        WriteCursorRoleValue(kCursorRoles[i].keyTemplate, number, kCursorRoles[i].valueName,
-                             installFolder.t(), REG_EXPAND_SZ, g_strInfoFile.t());
+        ReadDesignFile(kCursorRoles[i].keyTemplate, number, installFolder.t(), files[i],
+                       g_strInfoFile.t());
+        extras = extras || (i >= kClassicRoleCount && !files[i].IsEmpty());
     }
-    // The default value is the name the mouse settings show as current.
-    CNelStrW path(kUserCursorsKey);
-    path += L"\\%NULL%";
-    NelRegWrite(path.t(), name.t(), REG_SZ, KEY_WRITE);
-    if (writeSchemeSource) {
-        CNelStrW source(kUserCursorsKey);
-        source += L"\\Scheme Source";
-        DWORD value = allUsers == 1 ? 2 : 1;
-        NelRegWriteDword(source.t(), &value, KEY_WRITE);
+    // Every value lies in the one key, opened (or made) once for all of
+    // them; failures are not reported.
+    HKEY cursors = nullptr;
+    if (CreateKeyForWriting(CNelStrW(kUserCursorsKey), cursors) == ERROR_SUCCESS) {
+        for (int i = 0; i < kCursorRoleCount; ++i) {
+            if (i >= kClassicRoleCount && !extras && !UserCursorValueExists(kCursorRoles[i].valueName))
+                continue;
+            WriteCursorRoleValue(cursors, kCursorRoles[i].valueName, files[i], REG_EXPAND_SZ);
+        }
+        // The default value is the name the mouse settings show as current.
+        if (name.t())
+            NelRegSetValue(cursors, L"", name.t(), REG_SZ);
+        if (writeSchemeSource) {
+            DWORD value = allUsers == 1 ? 2 : 1;
+            NelRegSetValue(cursors, L"Scheme Source", &value, REG_DWORD);
+        }
+        RegCloseKey(cursors);
     }
     // Not implemented everywhere (Wine refuses it); failure is not reported.
     SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);

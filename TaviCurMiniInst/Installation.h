@@ -30,6 +30,13 @@ FileListProblem CheckInstallFiles(const CNelStrW& sourceFolder);
 // folder, or a part that names a device (CON, NUL, COM1, ...).
 bool IsInvalidInstallFileName(const CNelStrW& name);
 
+// A file's size in bytes; 0 when it cannot be read or is a folder.
+ULONGLONG FileBytes(const CNelStrW& path);
+
+// The bytes the [InstallFiles] name takes in folder (ending in "\"); 0
+// for a name the installer refuses to copy.
+ULONGLONG ListedFileBytes(const CNelStrW& folder, const CNelStrW& name);
+
 // Copies source over destination, replacing a read-only or hidden copy of
 // an earlier run, and marks the copy for archiving. On failure the last
 // error is CopyFileW's.
@@ -38,9 +45,12 @@ bool ReplaceFileCopy(const CNelStrW& source, const CNelStrW& destination);
 // Copies every listed file from sourceFolder to installFolder (both end
 // in "\"), replacing read-only or hidden copies of an earlier run; goes on
 // after a failure. True when every copy succeeded; *accessDenied (when
-// given) tells whether a copy failed for want of permission.
+// given) tells whether a copy failed for want of permission; *listedBytes
+// (when given) the bytes the listed files take in the install folder
+// afterwards, for the uninstall record, which so need not read the list
+// again.
 bool CopyInstallFiles(const CNelStrW& sourceFolder, const CNelStrW& installFolder,
-                      bool* accessDenied);
+                      bool* accessDenied, ULONGLONG* listedBytes = nullptr);
 
 // After the folder could not be created: whether that was for want of
 // permission (the first missing level refuses to be made with access
@@ -54,11 +64,10 @@ bool FolderCreationDenied(const CNelStrW& folder);
 void BuildSchemeString(const wchar_t* number, const wchar_t* installFolder, CNelStrW& out,
                        const wchar_t* infoFile);
 
-// Sets one role value under the current user's cursor key to the design's
-// file (install folder + name) or to an empty string when it has none.
-bool WriteCursorRoleValue(const wchar_t* keyTemplate, const wchar_t* number,
-                          const wchar_t* valueName, const wchar_t* installFolder, DWORD type,
-                          const wchar_t* infoFile);
+// Sets one role value of the current user's cursor key (open for
+// writing) to the design's file, install folder + name as ReadDesignFile
+// gives it, or to an empty string when it has none.
+bool WriteCursorRoleValue(HKEY cursors, const wchar_t* valueName, const CNelStrW& file, DWORD type);
 
 // Writes the scheme value named name under the key keyPath (a registry
 // path string); the name is a value name as it stands, backslashes and all.
@@ -81,21 +90,26 @@ bool IsEndDlgUsed(const wchar_t* infoFile);
 // The completion prompt's caption and question, and which design to apply.
 void ReadEndDlgTexts(CNelStrW& caption, CNelStrW& message, int& changeDN, const wchar_t* infoFile);
 
-// The choices saved when [MainDlg] SaveInstallData is "Yes".
-struct InstallChoices {
-    CNelStrW folder;  // trimmed, without a trailing backslash
-    CNelStrW name1, name2;
-    bool useDesign2;
-    bool locationVisible;
-    int allUsers;  // 1 or 0
-};
-void SaveInstallChoices(const InstallChoices& choices);
-
-// The registry paths SaveInstallChoices writes to, in the order
+// The registry paths the user's choices are saved to, in the order
 // InstallFolderKey, DesignName1Key, DesignName2Key, LocationKey
 // (macro-expanded; empty where a value is not written).
 const int kSavedChoiceCount = 4;
 void SavedChoicePaths(bool useDesign2, bool locationVisible, CNelStrW paths[kSavedChoiceCount]);
+
+// The same paths when [MainDlg] SaveInstallData is "Yes", all empty
+// otherwise: what an installation saves, read once for the saving and the
+// uninstall record.
+void ReadSavedChoicePaths(bool useDesign2, bool locationVisible,
+                          CNelStrW paths[kSavedChoiceCount]);
+
+// The choices saved to the paths of ReadSavedChoicePaths (an empty path
+// skips its value; failures are ignored).
+struct InstallChoices {
+    CNelStrW folder;  // trimmed, without a trailing backslash
+    CNelStrW name1, name2;
+    int allUsers;  // 1 or 0
+};
+void SaveInstallChoices(const InstallChoices& choices, const CNelStrW paths[kSavedChoiceCount]);
 
 // Makes design number the current pointer set: the role values (Pin and
 // Person only where the design names either or they already exist),

@@ -1,6 +1,7 @@
 // CTaviCurMiniInstDlg: the installer's main dialog (template 129).
 #pragma once
 #include <windows.h>
+#include "Installation.h"
 #include "NelBmpCtl.h"
 #include "Str/NelStr.h"
 #include "XPBtn/NelXPBtn.h"
@@ -114,7 +115,8 @@ private:
     // For a package with [Uninstall] Use=Yes: places the uninstaller's
     // copies (unless the helper did, elevated) and writes the uninstall
     // record; a failure only shows a message.
-    void RegisterUninstall(const ElevatedRequest& request, bool elevated, bool locationVisible);
+    void RegisterUninstall(const ElevatedRequest& request, bool elevated,
+                           const CNelStrW savedChoices[kSavedChoiceCount], ULONGLONG listedBytes);
     void OfferToApply(const CNelStrW& folder, const CNelStrW& name1, const CNelStrW& name2,
                       int allUsers);
     bool IsLocationVisible() const;

@@ -163,12 +163,15 @@ bool CTaviCurMiniInstDlg::OnInstall()
         elevated = true;
     }
 
-    if (InfoValueIs(L"MainDlg", L"SaveInstallData", L"Yes"))
-        SaveInstallChoices({folder, name1, name2, m_bUseDesign2 != 0, locationVisible, allUsers});
+    // Read once: saved here and named in the uninstall record.
+    CNelStrW savedChoices[kSavedChoiceCount];
+    ReadSavedChoicePaths(m_bUseDesign2 != 0, locationVisible, savedChoices);
+    SaveInstallChoices({folder, name1, name2, allUsers}, savedChoices);
 
     folder += L"\\";
     bool denied = false;
-    if (!elevated && !CopyInstallFiles(source, folder, &denied)) {
+    ULONGLONG listedBytes = kListedBytesUnknown;
+    if (!elevated && !CopyInstallFiles(source, folder, &denied, &listedBytes)) {
         if (!denied)
             return Fail(IDS_COPY_FAILED, 0);
         if (!ContinueElevated(request, IDS_ACCESS_DENIED, IDC_INSTALL_FOLDER))
@@ -178,7 +181,7 @@ bool CTaviCurMiniInstDlg::OnInstall()
     if (!RegisterSchemes(folder, request, elevated))
         return false;
     if (IsUninstallUsed())
-        RegisterUninstall(request, elevated, locationVisible);
+        RegisterUninstall(request, elevated, savedChoices, elevated ? kListedBytesUnknown : listedBytes);
     if (IsEndDlgUsed(g_strInfoFile.t()))
         OfferToApply(folder, name1, name2, allUsers);
     return true;

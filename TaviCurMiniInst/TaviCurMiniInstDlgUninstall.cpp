@@ -9,7 +9,8 @@
 #include "resource.h"
 
 void CTaviCurMiniInstDlg::RegisterUninstall(const ElevatedRequest& request, bool elevated,
-                                            bool locationVisible)
+                                            const CNelStrW savedChoices[kSavedChoiceCount],
+                                            ULONGLONG listedBytes)
 {
     const bool machine = UninstallRecordInMachine(request.allUsers);
     // Where the helper with administrator permission made the folder, it
@@ -20,7 +21,7 @@ void CTaviCurMiniInstDlg::RegisterUninstall(const ElevatedRequest& request, bool
                                  : PlaceUninstallCopies(request.folder);
     if (placed && !(elevated && machine) &&
         !WriteUninstallRecord(MakeUninstallRecord(request.folder, request.allUsers, request.name1,
-                                                  request.name2, locationVisible),
+                                                  request.name2, savedChoices, listedBytes),
                               machine))
         DeleteUninstallRecord(machine);
     if (placed && IsUninstallRegistered(request.folder, machine)) {

@@ -34,28 +34,21 @@ CNelStrW NumberedName(const wchar_t* base, int n)
     return CNelStrW(base) + number;
 }
 
-// The file's size in bytes, 0 when it cannot be read.
-ULONGLONG FileSize(const CNelStrW& path)
-{
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path.t(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return 0;
-    return (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
 // What the installation put into the folder, in KiB rounded up: the
-// listed files and the uninstaller's copies.
-DWORD EstimatedSizeKiB(const CNelStrW& folder)
+// listed files (as the copies counted them, else measured again from the
+// file list) and the uninstaller's copies.
+DWORD EstimatedSizeKiB(const UninstallRecord& record)
 {
-    const CNelStrW base = folder + L"\\";
-    ULONGLONG bytes = 0;
-    CNelStrW name;
-    for (int n = 0; ReadInstallFile(n, name); ++n)
-        if (!IsInvalidInstallFileName(name))
-            bytes += FileSize(base + name);
+    const CNelStrW base = record.folder + L"\\";
+    ULONGLONG bytes = record.listedBytes;
+    if (bytes == kListedBytesUnknown) {
+        bytes = 0;
+        CNelStrW name;
+        for (int n = 0; ReadInstallFile(n, name); ++n)
+            bytes += ListedFileBytes(base, name);
+    }
     for (const wchar_t* copy : kUninstallCopies)
-        bytes += FileSize(base + copy);
+        bytes += FileBytes(base + copy);
     return static_cast<DWORD>((bytes + 1023) / 1024);
 }
 
@@ -140,9 +133,11 @@ CNelStrW UninstallRecordKey(bool machine)
 
 bool WriteUninstallRecord(const UninstallRecord& record, bool machine)
 {
-    DeleteUninstallRecord(machine);  // values of an earlier installation must not linger
+    UninstallRecord earlier;
+    earlier.key = UninstallRecordKey(machine);
+    DeleteUninstallRecord(earlier);  // values of an earlier installation must not linger
     CNelStrW subKey;
-    HKEY root = ParseKeyPath(UninstallRecordKey(machine), subKey);
+    HKEY root = ParseKeyPath(earlier.key, subKey);
     HKEY key = nullptr;
     if (!root || RegCreateKeyExW(root, subKey.t(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
                                  nullptr, &key, nullptr) != ERROR_SUCCESS)
@@ -163,7 +158,7 @@ bool WriteUninstallRecord(const UninstallRecord& record, bool machine)
     ok &= SetString(key, L"QuietUninstallString", command + L" /quiet");
     ok &= SetDword(key, L"NoModify", 1);
     ok &= SetDword(key, L"NoRepair", 1);
-    ok &= SetDword(key, L"EstimatedSize", EstimatedSizeKiB(record.folder));
+    ok &= SetDword(key, L"EstimatedSize", EstimatedSizeKiB(record));
     ok &= SetString(key, L"SchemeKey", record.schemeKey);
     for (int i = 0; i < 2; ++i)
         if (!record.schemes[i].IsEmpty())

@@ -17,6 +17,8 @@ extern const wchar_t kUninstallLibraryName[];  // "NelWnd.dll"
 const int kUninstallCopyCount = 3;
 extern const wchar_t* const kUninstallCopies[kUninstallCopyCount];
 
+const ULONGLONG kListedBytesUnknown = ~0ULL;
+
 // What an installation leaves for its removal.
 struct UninstallRecord {
     CNelStrW key;        // registry path of the record key it was read from
@@ -24,6 +26,9 @@ struct UninstallRecord {
     CNelStrW schemeKey;  // registry path of the "\Schemes" key the schemes went to
     CNelStrW schemes[2];                         // their names; [1] empty with one design
     CNelStrW savedChoices[kSavedChoiceCount];    // registry paths written; empty ones unused
+    // Bytes of the listed files in the folder as the copies left them, or
+    // kListedBytesUnknown to measure them again from the file list.
+    ULONGLONG listedBytes = kListedBytesUnknown;
 };
 
 // Whether the package asks for removal: [Uninstall] Use is "Yes" in any case.

@@ -19,7 +19,9 @@ bool PlaceUninstallCopies(const CNelStrW& folder)
 }
 
 UninstallRecord MakeUninstallRecord(const CNelStrW& folder, int allUsers, const CNelStrW& name1,
-                                    const CNelStrW& name2, bool locationVisible)
+                                    const CNelStrW& name2,
+                                    const CNelStrW savedChoices[kSavedChoiceCount],
+                                    ULONGLONG listedBytes)
 {
     UninstallRecord record;
     record.folder = folder;
@@ -28,8 +30,9 @@ UninstallRecord MakeUninstallRecord(const CNelStrW& folder, int allUsers, const 
     record.schemeKey += L"\\Schemes";
     record.schemes[0] = name1;
     record.schemes[1] = name2;
-    if (InfoValueIs(L"MainDlg", L"SaveInstallData", L"Yes"))
-        SavedChoicePaths(!name2.IsEmpty(), locationVisible, record.savedChoices);
+    for (int i = 0; i < kSavedChoiceCount; ++i)
+        record.savedChoices[i] = savedChoices[i];
+    record.listedBytes = listedBytes;
     return record;
 }
 

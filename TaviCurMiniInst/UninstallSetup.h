@@ -11,10 +11,13 @@
 bool PlaceUninstallCopies(const CNelStrW& folder);
 
 // The record of an installation into folder: the schemes of name1 and,
-// when given, name2 under the user's or the all-users key, and the saved
-// choices that [MainDlg] SaveInstallData "Yes" writes.
+// when given, name2 under the user's or the all-users key, the saved
+// choices' paths (ReadSavedChoicePaths) and the listed files' bytes
+// (CopyInstallFiles; kListedBytesUnknown to measure them again).
 UninstallRecord MakeUninstallRecord(const CNelStrW& folder, int allUsers, const CNelStrW& name1,
-                                    const CNelStrW& name2, bool locationVisible);
+                                    const CNelStrW& name2,
+                                    const CNelStrW savedChoices[kSavedChoiceCount],
+                                    ULONGLONG listedBytes);
 
 // Whether this set's record (machine's or user's) names folder and its
 // uninstaller is there.

@@ -34,11 +34,7 @@ std::wstring SavedChoicesKey(const std::wstring& infoFile)
     CNelStrW path;
     if (!NelIniGetStr(L"MainDlg", L"InstallFolderKey", path, infoFile.c_str()))
         return L"";
-    std::wstring key = path.t();
-    const std::wstring root = L"HKEY_CURRENT_USER\\";
-    if (key.compare(0, root.size(), root) != 0 || key.rfind(L'\\') <= root.size())
-        return L"";
-    return key.substr(root.size(), key.rfind(L'\\') - root.size());
+    return UserKeyOfValuePath(path.t());
 }
 
 // The folder relative to the Windows folder, or empty when it is not in it.

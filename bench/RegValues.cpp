@@ -97,4 +97,12 @@ std::wstring ValueText(const RegValue& value)
     return text;
 }
 
+std::wstring UserKeyOfValuePath(const std::wstring& path)
+{
+    const std::wstring root = L"HKEY_CURRENT_USER\\";
+    if (path.compare(0, root.size(), root) != 0 || path.rfind(L'\\') <= root.size())
+        return L"";
+    return path.substr(root.size(), path.rfind(L'\\') - root.size());
+}
+
 } // namespace NelBench

@@ -25,6 +25,11 @@ void DeleteValues(const std::vector<std::wstring>& keys);
 std::wstring DescribeDifference(const std::vector<RegValue>& expected,
                                 const std::vector<RegValue>& actual);
 
+// The key under HKEY_CURRENT_USER of a registry path string that names a
+// value ("HKEY_CURRENT_USER\key\value"), or empty for another root or a
+// path without a key.
+std::wstring UserKeyOfValuePath(const std::wstring& path);
+
 // The data of a string value as text (without its terminating zero).
 std::wstring ValueText(const RegValue& value);
 

@@ -63,6 +63,10 @@ echo
 echo "== the installer's own start-up work by stage (its steps run in-process against DemoSet.nelcmi)"
 bench "$build/bin/StartupStages.exe" "$winpkg\\DemoSet.nelcmi"
 echo
+echo "== the installation by stage (OK to the question, the box, Yes to the end; the installer's"
+echo "   code run in-process as DemoSet.exe, against setupapi in the full installation above)"
+bench "$build/bin/InstallStages.exe" "$winpkg"
+echo
 echo "== message box (NelMsgBoxW against MessageBoxW, call until the box is visible)"
 bench "$build/bin/MsgBoxBench.exe"
 [ $status -eq 0 ] || echo "bench: FAILED (see above)" >&2
