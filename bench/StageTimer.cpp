@@ -187,8 +187,10 @@ void RowFigures(const StageRow& row, const StageFigures& r, double& time, double
 void PrintStageRows(const char* title, const StageRow* rows, int rowCount,
                     const std::vector<StageFigures>& runs)
 {
-    std::printf("%s (medians of %d runs after one untimed run)\n", title,
-                static_cast<int>(runs.size()));
+    if (runs.size() == 1)
+        std::printf("%s (one run)\n", title);
+    else
+        std::printf("%s (medians of %d runs)\n", title, static_cast<int>(runs.size()));
     for (int i = 0; i < rowCount; ++i) {
         const StageRow& row = rows[i];
         std::vector<double> times, counts;

@@ -90,7 +90,7 @@ struct StageRow {
     const char* countUnit;
 };
 
-// The title, then each row's median over the runs.
+// The title, then each row's median over the runs (or the one run's figure).
 void PrintStageRows(const char* title, const StageRow* rows, int rowCount,
                     const std::vector<StageFigures>& runs);
 
