@@ -133,10 +133,10 @@ bool Flat(const Series& s)
         return true;
     const Leaks::Counts& a = s.counts.front();
     const Leaks::Counts& b = s.counts.back();
+    const long long platform = s.platform ? MemoryGrowth(*s.platform) : 0;
 #ifdef NEL_CHECKED
     const bool memoryFlat = true;
 #else
-    const long long platform = s.platform ? MemoryGrowth(*s.platform) : 0;
     const bool memoryFlat = MemoryGrowth(s) <= std::max(platform, 0LL) + 256 * 1024;
 #endif
     const bool flat = b.gdi <= a.gdi && b.userHigh <= a.userHigh + 2 && b.userLive <= a.userLive &&
