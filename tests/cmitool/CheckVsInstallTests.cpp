@@ -192,7 +192,7 @@ TEST_P(CheckVsInstall, CheckReportsNoErrorExactlyWhenTheInstallationSucceeds)
     std::wstring packageFolder = exe.substr(0, exe.rfind(L'\\'));
 
     ToolResult check = RunTool(L"check " + Quote(exe) + L" --lang en");
-    ASSERT_TRUE(check.finished);
+    ASSERT_TRUE(check.finished) << "start error " << check.startError << " after " << check.elapsedMs << " ms";
     bool noError = check.exitCode == 0;
 
     InstallerRun run = RunInstaller(exe);

@@ -62,8 +62,10 @@ ToolResult RunTool(const std::wstring& args, const std::wstring& cwd)
     SECURITY_ATTRIBUTES sa = {sizeof(sa), nullptr, TRUE};
     HANDLE out = CreateFileW(outPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &sa, CREATE_ALWAYS,
                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (out == INVALID_HANDLE_VALUE)
+    if (out == INVALID_HANDLE_VALUE) {
+        result.startError = GetLastError();
         return result;
+    }
     std::wstring exe = NelTest::BinFile(L"NelCmiTool.exe");
     std::wstring cmd = Quote(exe) + L" " + args;
     std::vector<wchar_t> line(cmd.begin(), cmd.end());
@@ -75,9 +77,12 @@ ToolResult RunTool(const std::wstring& args, const std::wstring& cwd)
     si.hStdError = out;
     si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     PROCESS_INFORMATION pi = {};
+    const DWORD start = GetTickCount();
     BOOL started = CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, TRUE,
                                   CREATE_NO_WINDOW, nullptr, cwd.empty() ? nullptr : cwd.c_str(),
                                   &si, &pi);
+    if (!started)
+        result.startError = GetLastError();
     CloseHandle(out);
     if (!started)
         return result;
@@ -88,6 +93,7 @@ ToolResult RunTool(const std::wstring& args, const std::wstring& cwd)
         TerminateProcess(pi.hProcess, 255);
         WaitForSingleObject(pi.hProcess, 5000);
     }
+    result.elapsedMs = GetTickCount() - start;
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
     result.output = FromUtf8(ReadAllBytes(outPath));

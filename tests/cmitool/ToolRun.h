@@ -9,6 +9,8 @@ namespace CmiTest {
 struct ToolResult {
     bool finished = false;  // ended within the time limit
     unsigned long exitCode = 0;
+    unsigned long startError = 0;  // the system's error when it could not be started
+    unsigned long elapsedMs = 0;   // from the start to the end, or to giving up
     std::wstring output;    // CRLF line ends as printed
     std::vector<std::wstring> Lines() const;
     // The first line that starts with prefix and contains part; empty if none.
