@@ -386,7 +386,7 @@ bool RunOnce(const std::vector<std::wstring>& keys, StageFigures& figures,
     g_problem.clear();
     g_folder.clear();
     KeysGuard keysGuard(keys);
-    InstallerGlobals globals;
+    NelTest::InstallerGlobals globals;
     if (!globals.Ready()) {
         g_problem = L"the dialog class cannot be registered";
         return false;

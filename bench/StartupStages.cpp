@@ -198,7 +198,7 @@ bool RunOnce(const CNelStrW& infoFile, StageFigures& figures)
     ExpandInfoMacros(mutexName);
     ok = ok && TakeInstanceMutex(mutexName) == kMutexTaken;
     {
-        InstallerGlobals globals;
+        NelTest::InstallerGlobals globals;
         if (ok && globals.Ready()) {
             EnterStage(kTemplate, NowMs());
             CTaviCurMiniInstDlg dlg(nullptr);

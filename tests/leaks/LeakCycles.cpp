@@ -16,12 +16,11 @@
 #include <cwchar>
 #include <string>
 #include <vector>
-#include "DialogClass.h"
+#include "InstallerGlobals.h"
 #include "LeakCounts.h"
 #include "NelWndBinding.h"
 #include "TaviCurMiniInstDlg.h"
 #include "TaviGlobals.h"
-#include "TaviStartup.h"
 #include "TestFiles.h"
 #include "resource.h"
 
@@ -192,9 +191,7 @@ int wmain(int argc, wchar_t** argv)
     g_strInfoFile = info.c_str();
     // Icon fields name files relative to the current folder: the set's own.
     SetCurrentDirectoryW(info.substr(0, info.rfind(L'\\')).c_str());
-    g_hDlgFont = CreateDialogFont();
-    LoadAppIcons(g_hIconSmall, g_hIconLarge);
-    const ATOM dlgClass = RegisterDialogClass(g_hInstance);
+    NelTest::InstallerGlobals globals;
     g_hook = SetWindowsHookExW(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
 
     std::printf("LeakCycles: %d cycles each after %d to warm up; %ls\n", cycles, warmUp, info.c_str());
@@ -269,13 +266,6 @@ int wmain(int argc, wchar_t** argv)
     Print(all.back(), checkEvery, warmUp);
 
     UnhookWindowsHookEx(g_hook);
-    if (dlgClass)
-        UnregisterClassW(MAKEINTATOM(dlgClass), g_hInstance);
-    DeleteObject(g_hDlgFont);
-    if (g_hIconSmall)
-        DestroyIcon(g_hIconSmall);
-    if (g_hIconLarge)
-        DestroyIcon(g_hIconLarge);
 
     std::printf("from the warm-up to the end:\n");
     bool flat = true;

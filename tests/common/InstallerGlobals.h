@@ -6,7 +6,7 @@
 #include <windows.h>
 #include "Str/NelStr.h"
 
-namespace NelBench {
+namespace NelTest {
 
 class InstallerGlobals {
 public:
@@ -22,4 +22,4 @@ private:
     ATOM m_class;
 };
 
-} // namespace NelBench
+} // namespace NelTest

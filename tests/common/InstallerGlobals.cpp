@@ -3,7 +3,7 @@
 #include "TaviGlobals.h"
 #include "TaviStartup.h"
 
-namespace NelBench {
+namespace NelTest {
 
 InstallerGlobals::InstallerGlobals()
 {
@@ -25,4 +25,4 @@ InstallerGlobals::~InstallerGlobals()
     g_hIconSmall = g_hIconLarge = nullptr;
 }
 
-} // namespace NelBench
+} // namespace NelTest
